@@ -1,0 +1,110 @@
+#include "app/main_controller.h"
+
+#include "game/face_geometry.h"
+#include "game/face_setup.h"
+#include "ui/form1.h"
+#include "ui/image_control.h"
+#include "ui/picture_box.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QMenu>
+#include <QPushButton>
+
+namespace gp {
+
+MainController::MainController(GameState& state, Form1& form, QObject* parent)
+    : QObject(parent), m_state(state), m_form(form)
+{
+    connectCommands();
+}
+
+MainController::~MainController() = default;
+
+void MainController::connectCommands()
+{
+    // A checkable action flips its own check before it reports the click; the girl commands set
+    // the checks themselves (and refuse during a game), so the flip is undone first.
+    auto girlCommand = [this](QAction* action, void (MainController::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+            action->setChecked(!checked);
+            (this->*handler)();
+        });
+    };
+    girlCommand(m_form.GAL_A, &MainController::GAL_A_Click);
+    girlCommand(m_form.GAL_B, &MainController::GAL_B_Click);
+    connect(m_form.Pause, &QAction::triggered, this, &MainController::Pause_Click);
+    connect(m_form.SilentMode_OnOFF, &QAction::triggered, this,
+            &MainController::SilentMode_OnOFF_Click);
+    connect(m_form.Command1, &QPushButton::clicked, this, &MainController::Command1_Click);
+}
+
+void MainController::Form_Load()
+{
+    m_state.HelpFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/portrait.hlp");
+    m_form.show();
+
+    for (int k = 0; k < kGirlCount; ++k) {
+        m_form.Picture1[k]->resize(kPlayAreaWidth, kPlayAreaHeight);
+        m_form.Picture2[k]->resize(kFaceWidth, kFaceHeight);
+        m_form.Image2[k]->resize(kFaceWidth, kFaceHeight);
+    }
+    const QRect area = m_form.Picture1[0]->geometry();
+    m_form.Frame1->move(area.x() + area.width() + 10, m_form.Frame1->y());
+    const QRect frame = m_form.Frame1->geometry();
+    m_form.setOuterSizeTwips((frame.x() + frame.width() + 10) * 15,
+                             (frame.y() + frame.height() + 65) * 15);
+
+    Pause_Click();
+    SetUpFace(m_state, m_form);
+}
+
+void MainController::selectGirl(int girl)
+{
+    if (m_state.GameRunning == 1)
+        return;
+    m_form.GAL_A->setChecked(girl == GirlA);
+    m_form.GAL_B->setChecked(girl == GirlB);
+    m_form.Picture1[0]->setVisible(girl == GirlA);
+    SetUpFace(m_state, m_form);
+    m_form.Image2[girl]->setVisible(true);
+}
+
+void MainController::GAL_A_Click()
+{
+    selectGirl(GirlA);
+}
+
+void MainController::GAL_B_Click()
+{
+    selectGirl(GirlB);
+}
+
+void MainController::Pause_Click()
+{
+    m_state.GameRunning = 0;
+    m_form.Image2[0]->setVisible(true);
+    m_form.Image2[1]->setVisible(true);
+    m_form.Pause->setEnabled(false);
+    m_form.start->setEnabled(true);
+    m_form.Picture2[0]->setVisible(false);
+    m_form.Picture2[1]->setVisible(false);
+}
+
+void MainController::SilentMode_OnOFF_Click()
+{
+    QAction* sw = m_form.SilentMode_OnOFF;
+    if (sw->text() == QLatin1String("OFF"))
+        sw->setText(QStringLiteral("ON"));
+    else if (sw->text() == QLatin1String("ON"))
+        sw->setText(QStringLiteral("OFF"));
+}
+
+void MainController::Command1_Click()
+{
+    m_state.DoneFlag = 1;
+    m_state.GameRunning = 0;
+}
+
+} // namespace gp

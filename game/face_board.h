@@ -1,0 +1,39 @@
+#pragma once
+
+// The narrow view of the main window's controls that the face rules need. The window implements
+// it; tests implement it with plain data.
+
+#include <cstdint>
+
+namespace gp {
+
+struct PartRect
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+class FaceBoard
+{
+public:
+    virtual ~FaceBoard() = default;
+
+    // Checked state of the girl menu items GAL_A (girl 0) and GAL_B (girl 1).
+    virtual bool isGirlChecked(int girl) const = 0;
+
+    virtual PartRect partRect(int girl, int part) const = 0;
+    virtual void setPartLeft(int girl, int part, float left) = 0;
+    virtual void setPartTop(int girl, int part, float top) = 0;
+    // Transparent drag icon for blind play; otherwise the outline of the part is shown.
+    virtual void setPartDragIconTransparent(int girl, int part, bool transparent) = 0;
+
+    virtual void setCoverLeft(int girl, int left) = 0;
+    virtual void setCoverTop(int girl, int top) = 0;
+
+    // Fill colour of the time gauge, 0xBBGGRR.
+    virtual void setGaugeColor(std::uint32_t bgr) = 0;
+};
+
+} // namespace gp

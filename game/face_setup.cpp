@@ -1,0 +1,28 @@
+#include "game/face_setup.h"
+
+#include "game/evaluation.h"
+#include "game/face_geometry.h"
+
+namespace gp {
+
+void SetUpFace(GameState& state, FaceBoard& board)
+{
+    for (int part = 0; part < kPartCount; ++part) {
+        for (int girl = 0; girl < kGirlCount; ++girl) {
+            board.setPartLeft(girl, part, float(kStartColumnLeft[girl]));
+            board.setPartDragIconTransparent(girl, part, state.DebugMode == 0);
+        }
+    }
+    for (int girl = 0; girl < kGirlCount; ++girl)
+        for (int part = 0; part < kPartCount; ++part)
+            board.setPartTop(girl, part, float(kStartColumnTop[part]));
+    for (int girl = 0; girl < kGirlCount; ++girl)
+        board.setCoverLeft(girl, 0);
+    for (int girl = 0; girl < kGirlCount; ++girl)
+        board.setCoverTop(girl, 0);
+    board.setGaugeColor(kGaugeBlue);
+    EvaluatePlacement(state, board);
+    state.StartDistance = state.TotalDistance;
+}
+
+} // namespace gp

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "game/face_board.h"
+#include "game/face_geometry.h"
+
+#include <array>
+
+// Plain-data stand-in for the main window's controls.
+struct FakeBoard : gp::FaceBoard
+{
+    std::array<bool, 2> checked{true, false};
+    std::array<std::array<gp::PartRect, gp::kPartCount>, 2> parts{};
+    std::array<std::array<bool, gp::kPartCount>, 2> transparentIcon{};
+    std::array<gp::PointI, 2> cover{{{-1, -1}, {-88, -1}}};
+    std::uint32_t gauge = 0;
+
+    FakeBoard()
+    {
+        for (int g = 0; g < gp::kGirlCount; ++g)
+            for (int p = 0; p < gp::kPartCount; ++p)
+                parts[g][p] = {0, 0, float(gp::kPartSizes[g][p].width),
+                               float(gp::kPartSizes[g][p].height)};
+    }
+
+    bool isGirlChecked(int girl) const override { return checked[girl]; }
+    gp::PartRect partRect(int girl, int part) const override { return parts[girl][part]; }
+    void setPartLeft(int girl, int part, float left) override { parts[girl][part].left = left; }
+    void setPartTop(int girl, int part, float top) override { parts[girl][part].top = top; }
+    void setPartDragIconTransparent(int girl, int part, bool transparent) override
+    {
+        transparentIcon[girl][part] = transparent;
+    }
+    void setCoverLeft(int girl, int left) override { cover[girl].x = left; }
+    void setCoverTop(int girl, int top) override { cover[girl].y = top; }
+    void setGaugeColor(std::uint32_t bgr) override { gauge = bgr; }
+
+    // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
+    void centreOnTargets(int girl, float dx = 0, float dy = 0)
+    {
+        for (int p = 0; p < gp::kPartCount; ++p) {
+            auto& r = parts[girl][p];
+            r.left = float(gp::kTargets[girl][p].x) - r.width / 2 + dx;
+            r.top = float(gp::kTargets[girl][p].y) - r.height / 2 + dy;
+        }
+    }
+};

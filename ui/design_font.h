@@ -1,0 +1,15 @@
+#pragma once
+
+// The window's fonts are named after Windows faces that Linux lacks; each maps to a family list
+// whose first installed member wins, so the Windows face is still used where it exists.
+
+#include <QFont>
+
+namespace gp {
+
+enum class DesignFace { MsMincho, MsGothic, MsPGothic, TimesNewRoman };
+
+// Point sizes are designed for 96 dots per inch; the layout is in pixels, so the font is too.
+QFont designFont(DesignFace face, double points, bool bold = false);
+
+} // namespace gp

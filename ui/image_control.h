@@ -1,0 +1,44 @@
+#pragma once
+
+// An image control: shows its picture at the picture's own size. Its place is kept in single
+// precision as the game computes it; the screen shows the nearest whole pixel.
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace gp {
+
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    void setLeft(float left);
+    void setTop(float top);
+    void moveTo(float left, float top);
+
+    // The picture shown in place of the pointer while this control is dragged; empty means the
+    // outline of the control follows the pointer.
+    void setDragIcon(const QPixmap& icon) { m_dragIcon = icon; }
+    const QPixmap& dragIcon() const { return m_dragIcon; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+
+    QPixmap m_picture;
+    QPixmap m_dragIcon;
+    float m_left = 0;
+    float m_top = 0;
+};
+
+} // namespace gp

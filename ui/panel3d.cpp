@@ -1,0 +1,110 @@
+#include "ui/panel3d.h"
+
+#include "ui/vb_color.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace gp {
+
+namespace {
+
+constexpr int kBevel = 2; // raised outer bevel plus inset inner bevel, one pixel each
+
+void drawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+{
+    p.setPen(topLeft);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(bottomRight);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+} // namespace
+
+Panel3D::Panel3D(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panel3D::setCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    setAccessibleName(caption);
+    update();
+}
+
+void Panel3D::setCaption(int value)
+{
+    setCaption(QString::number(value));
+}
+
+void Panel3D::setGaugePercent(double percent)
+{
+    if (percent == m_gaugePercent)
+        return;
+    const QRect before = gaugeRect().toAlignedRect();
+    m_gaugePercent = percent;
+    // Only the strip between the old and the new fill edge changes.
+    update(before.united(gaugeRect().toAlignedRect()).adjusted(-1, 0, 1, 0));
+}
+
+void Panel3D::setGaugeColor(std::uint32_t bgr)
+{
+    if (bgr == m_gaugeColor)
+        return;
+    m_gaugeColor = bgr;
+    update();
+}
+
+void Panel3D::setTextColor(const QColor& color)
+{
+    m_textColor = color;
+    update();
+}
+
+void Panel3D::setBackgroundColor(const QColor& color)
+{
+    m_background = color;
+    update();
+}
+
+QRect Panel3D::innerRect() const
+{
+    return rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+}
+
+QRectF Panel3D::gaugeRect() const
+{
+    const QRect inner = innerRect();
+    const double share = std::clamp(m_gaugePercent, 0.0, 100.0) / 100.0;
+    const double width = inner.width() * share;
+    return {inner.left() + inner.width() - width, double(inner.top()), width,
+            double(inner.height())};
+}
+
+void Panel3D::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_background);
+    const QRectF fill = gaugeRect();
+    if (fill.width() > 0)
+        p.fillRect(fill, vbColor(m_gaugeColor));
+
+    const QColor light(255, 255, 255);
+    const QColor shadow(128, 128, 128);
+    drawBevel(p, r.adjusted(0, 0, -1, -1), light, shadow);
+    drawBevel(p, r.adjusted(1, 1, -2, -2), shadow, light);
+
+    if (!m_caption.isEmpty()) {
+        p.setPen(m_textColor);
+        p.setFont(font());
+        p.drawText(innerRect(), Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+    }
+}
+
+} // namespace gp

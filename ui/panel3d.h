@@ -1,0 +1,50 @@
+#pragma once
+
+// A bevelled status panel: a caption, and a gauge that fills from the right end towards the left.
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+namespace gp {
+
+class Panel3D : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Panel3D(QWidget* parent = nullptr);
+
+    // Shown at once: a text unchanged, an integer as decimal text without a leading blank.
+    void setCaption(const QString& caption);
+    void setCaption(int value);
+    QString caption() const { return m_caption; }
+
+    // 0..100, fractions allowed; values outside are clamped when painting, never stored changed.
+    void setGaugePercent(double percent);
+    double gaugePercent() const { return m_gaugePercent; }
+
+    // 0xBBGGRR; reads back exactly what was written.
+    void setGaugeColor(std::uint32_t bgr);
+    std::uint32_t gaugeColor() const { return m_gaugeColor; }
+
+    void setTextColor(const QColor& color);
+    void setBackgroundColor(const QColor& color);
+
+    // The filled part of the panel's inner area, in widget pixels (empty at 0 %).
+    QRectF gaugeRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect innerRect() const;
+
+    QString m_caption;
+    double m_gaugePercent = 0;
+    std::uint32_t m_gaugeColor = 0xFF0000;
+    QColor m_textColor = Qt::black;
+    QColor m_background = Qt::lightGray;
+};
+
+} // namespace gp
