@@ -1,22 +1,47 @@
 #include "app/main_controller.h"
 
+#include "game/drag_handlers.h"
 #include "game/face_geometry.h"
 #include "game/face_setup.h"
+#include "game/game_loop.h"
+#include "game/hint_tick.h"
 #include "ui/form1.h"
 #include "ui/image_control.h"
+#include "ui/msg_box.h"
+#include "ui/part_dragger.h"
 #include "ui/picture_box.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 namespace gp {
 
-MainController::MainController(GameState& state, Form1& form, QObject* parent)
-    : QObject(parent), m_state(state), m_form(form)
+namespace {
+
+const QString kTitle = QStringLiteral("GAL PORTRAIT");
+
+} // namespace
+
+MainController::MainController(GameState& state, Form1& form, ControllerServices services,
+                               QObject* parent)
+    : QObject(parent), m_state(state), m_form(form), m_services(std::move(services))
 {
+    GameServices game;
+    game.clock = m_services.clock ? m_services.clock : &m_steadyClock;
+    game.playCue = [this](const QString& cue) { playCue(cue); };
+    game.showTimeOut = [this] { msgBox(QStringLiteral("時間切れ ！"), 48); };
+    game.openNewRecordDialog = [this] {
+        if (m_services.openNewRecordDialog)
+            m_services.openNewRecordDialog();
+    };
+    game.modalWindowOpen = [] { return QApplication::activeModalWidget() != nullptr; };
+    m_loop = std::make_unique<GameLoop>(m_state, m_form, std::move(game));
+    m_drag = std::make_unique<DragHandlers>(m_state, m_form);
+    m_dragger = std::make_unique<PartDragger>(m_form, *m_drag);
     connectCommands();
 }
 
@@ -34,10 +59,25 @@ void MainController::connectCommands()
     };
     girlCommand(m_form.GAL_A, &MainController::GAL_A_Click);
     girlCommand(m_form.GAL_B, &MainController::GAL_B_Click);
+    connect(m_form.start, &QAction::triggered, this, &MainController::start_Click);
     connect(m_form.Pause, &QAction::triggered, this, &MainController::Pause_Click);
     connect(m_form.SilentMode_OnOFF, &QAction::triggered, this,
             &MainController::SilentMode_OnOFF_Click);
     connect(m_form.Command1, &QPushButton::clicked, this, &MainController::Command1_Click);
+    connect(m_form.Timer1, &QTimer::timeout, this, &MainController::Timer1_Timer);
+}
+
+int MainController::msgBox(const QString& prompt, int style)
+{
+    if (m_services.msgBox)
+        return m_services.msgBox(prompt, style);
+    return MsgBox(&m_form, prompt, style, kTitle);
+}
+
+void MainController::playCue(const QString& cue)
+{
+    if (m_services.playCue)
+        m_services.playCue(cue);
 }
 
 void MainController::Form_Load()
@@ -58,6 +98,11 @@ void MainController::Form_Load()
 
     Pause_Click();
     SetUpFace(m_state, m_form);
+}
+
+void MainController::start_Click()
+{
+    m_loop->start_Click();
 }
 
 void MainController::selectGirl(int girl)
@@ -90,6 +135,7 @@ void MainController::Pause_Click()
     m_form.start->setEnabled(true);
     m_form.Picture2[0]->setVisible(false);
     m_form.Picture2[1]->setVisible(false);
+    m_loop->pass(); // a waiting game ends now, not at its next wake-up
 }
 
 void MainController::SilentMode_OnOFF_Click()
@@ -105,6 +151,12 @@ void MainController::Command1_Click()
 {
     m_state.DoneFlag = 1;
     m_state.GameRunning = 0;
+    m_loop->pass();
+}
+
+void MainController::Timer1_Timer()
+{
+    gp::Timer1_Timer(m_state, m_form, [this](const QString& cue) { playCue(cue); });
 }
 
 } // namespace gp

@@ -1,42 +1,69 @@
 #pragma once
 
-// The main window's handlers: start-up, the menu commands and the done button. They act on the
-// shared game state and on the window's controls.
+// The main window's handlers: start-up, the menu commands, the done button, the game and its
+// hints. They act on the shared game state and on the window's controls.
 
+#include "game/game_clock.h"
 #include "game/game_state.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 namespace gp {
 
+class DragHandlers;
 class Form1;
+class GameLoop;
+class PartDragger;
+
+// What the handlers need from outside the window; every member may be left empty for the real
+// thing, and tests put doubles there.
+struct ControllerServices
+{
+    const GameClock* clock = nullptr;
+    std::function<void(const QString& cue)> playCue;
+    std::function<int(const QString& prompt, int style)> msgBox;
+    std::function<void()> openNewRecordDialog;
+};
 
 class MainController : public QObject
 {
     Q_OBJECT
 
 public:
-    MainController(GameState& state, Form1& form, QObject* parent = nullptr);
+    MainController(GameState& state, Form1& form, ControllerServices services = {},
+                   QObject* parent = nullptr);
     ~MainController() override;
 
     GameState& state() { return m_state; }
     Form1& form() { return m_form; }
+    GameLoop& gameLoop() { return *m_loop; }
+    DragHandlers& dragHandlers() { return *m_drag; }
 
     void Form_Load();
 
+    void start_Click();
     void GAL_A_Click();
     void GAL_B_Click();
     void Pause_Click();
     void SilentMode_OnOFF_Click();
     void Command1_Click();
+    void Timer1_Timer();
 
 private:
     void connectCommands();
     void selectGirl(int girl);
+    int msgBox(const QString& prompt, int style);
+    void playCue(const QString& cue);
 
     GameState& m_state;
     Form1& m_form;
+    ControllerServices m_services;
+    SteadyGameClock m_steadyClock;
+    std::unique_ptr<GameLoop> m_loop;
+    std::unique_ptr<DragHandlers> m_drag;
+    std::unique_ptr<PartDragger> m_dragger;
 };
 
 } // namespace gp

@@ -12,7 +12,8 @@ QStringList families(DesignFace face)
 {
     switch (face) {
     case DesignFace::MsMincho:
-        return {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")};
+        return {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
+                QStringLiteral("IPAMincho")};
     case DesignFace::MsGothic:
         return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
                 QStringLiteral("IPAGothic")};

@@ -5,6 +5,7 @@
 #include "ui/design_font.h"
 #include "ui/image_control.h"
 #include "ui/panel3d.h"
+#include "ui/part_dragger.h"
 #include "ui/picture_box.h"
 #include "ui/shape_control.h"
 #include "ui/twips.h"
@@ -129,7 +130,8 @@ void Form1::buildPlayAreas(QWidget* central)
         auto& parts = k == 0 ? Image1 : Image3;
         for (int part : backToFront[k]) {
             auto* image = new ImageControl(area);
-            image->setObjectName(QStringLiteral("%1_%2").arg(k == 0 ? "Image1" : "Image3").arg(part));
+            image->setObjectName(
+                QStringLiteral("%1_%2").arg(k == 0 ? "Image1" : "Image3").arg(part));
             image->setAccessibleName(partName(part));
             image->setPicture(artPixmap(pre + QStringLiteral("part%1").arg(part)));
             parts[part] = image;
@@ -162,12 +164,14 @@ void Form1::buildFrame(QWidget* central)
     Shape4 = makeShape(f, twipsRect(195, 1845, 2025, 780));
     Shape3 = makeShape(f, twipsRect(255, 420, 1890, 1155));
     Shape1 = makeShape(f, twipsRect(60, 4815, 2205, 1050));
-    Label2[0] = makeLabel(f, QStringLiteral("メッセージ"), twipsRect(315, 4875, 1530, 345), mincho12,
-                          kSysWindowBackground);
-    Label3[0] = makeLabel(f, QStringLiteral("2分"), twipsRect(792, 3216, 312, 240), mincho9, kPaleCyan);
-    Label3[1] = makeLabel(f, QStringLiteral("1分"), twipsRect(1332, 3216, 312, 192), mincho9, kPaleCyan);
-    Label3[2] =
-        makeLabel(f, QStringLiteral("0分"), twipsRect(1872, 3216, 288, 180), mincho9, kPaleCyan, kBlack);
+    Label2[0] = makeLabel(f, QStringLiteral("メッセージ"), twipsRect(315, 4875, 1530, 345),
+                          mincho12, kSysWindowBackground);
+    Label3[0] =
+        makeLabel(f, QStringLiteral("2分"), twipsRect(792, 3216, 312, 240), mincho9, kPaleCyan);
+    Label3[1] =
+        makeLabel(f, QStringLiteral("1分"), twipsRect(1332, 3216, 312, 192), mincho9, kPaleCyan);
+    Label3[2] = makeLabel(f, QStringLiteral("0分"), twipsRect(1872, 3216, 288, 180), mincho9,
+                          kPaleCyan, kBlack);
     Shape2 = makeShape(f, twipsRect(165, 2880, 2055, 1140));
     Label2[1] = makeLabel(f, QStringLiteral("残り時間"), twipsRect(408, 2736, 1536, 300), mincho12,
                           kTimeLabelBackground);
@@ -175,7 +179,8 @@ void Form1::buildFrame(QWidget* central)
                           kPaleCyan);
     Label2[3] =
         makeLabel(f, QStringLiteral("Score"), twipsRect(420, 1695, 1065, 345), times12, kPaleCyan);
-    Label3[3] = makeLabel(f, QStringLiteral("3分"), twipsRect(300, 3216, 312, 192), mincho9, kPaleCyan);
+    Label3[3] =
+        makeLabel(f, QStringLiteral("3分"), twipsRect(300, 3216, 312, 192), mincho9, kPaleCyan);
 
     Panel3D4 = makePanel(f, twipsRect(360, 2088, 1704, 408), pgothic9, kBlack, kWhite);
     Panel3D2 = makePanel(f, twipsRect(288, 3504, 1812, 336), pgothic9, kBlack, kLightGreen);
@@ -323,6 +328,73 @@ void Form1::setCoverTop(int girl, int top)
 void Form1::setGaugeColor(std::uint32_t bgr)
 {
     Panel3D2->setGaugeColor(bgr);
+}
+
+void Form1::setCompleteFaceVisible(int girl, bool visible)
+{
+    Image2[girl]->setVisible(visible);
+}
+
+void Form1::setCoverVisible(int girl, bool visible)
+{
+    Picture2[girl]->setVisible(visible);
+}
+
+void Form1::setCommandEnabled(Command command, bool enabled)
+{
+    switch (command) {
+    case Command::Start:
+        start->setEnabled(enabled);
+        break;
+    case Command::Pause:
+        Pause->setEnabled(enabled);
+        break;
+    case Command::SelectGirl:
+        SelGAL->menuAction()->setEnabled(enabled);
+        break;
+    }
+}
+
+void Form1::setTimerEnabled(bool enabled)
+{
+    if (enabled)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void Form1::setGaugePercent(double percent)
+{
+    Panel3D2->setGaugePercent(percent);
+}
+
+std::uint32_t Form1::gaugeColor() const
+{
+    return Panel3D2->gaugeColor();
+}
+
+void Form1::setScoreCaption(int score)
+{
+    Panel3D4->setCaption(score);
+}
+
+void Form1::setHintCaption(const QString& text)
+{
+    Panel3D1->setCaption(text);
+    // A direction cue may hold up the interface right after this; show the text first.
+    Panel3D1->repaint();
+}
+
+void Form1::setPointerCaptions(const QString& x, const QString& y)
+{
+    Label1[0]->setText(x);
+    Label1[1]->setText(y);
+}
+
+void Form1::endVisualDrag()
+{
+    if (m_dragger)
+        m_dragger->cancel();
 }
 
 } // namespace gp

@@ -3,7 +3,7 @@
 // The main window: the play areas of both girls, the status frame and the menus. Its controls are
 // reached by their design names, like a generated form; the handlers that drive it live in app/.
 
-#include "game/face_board.h"
+#include "game/game_board.h"
 
 #include <QMainWindow>
 #include <array>
@@ -19,11 +19,12 @@ class QTimer;
 namespace gp {
 
 class ImageControl;
+class PartDragger;
 class Panel3D;
 class PictureBox;
 class ShapeControl;
 
-class Form1 : public QMainWindow, public FaceBoard
+class Form1 : public QMainWindow, public GameBoard
 {
     Q_OBJECT
 
@@ -90,6 +91,21 @@ public:
     void setCoverTop(int girl, int top) override;
     void setGaugeColor(std::uint32_t bgr) override;
 
+    // GameBoard
+    void setCompleteFaceVisible(int girl, bool visible) override;
+    void setCoverVisible(int girl, bool visible) override;
+    void setCommandEnabled(Command command, bool enabled) override;
+    void setTimerEnabled(bool enabled) override;
+    void setGaugePercent(double percent) override;
+    std::uint32_t gaugeColor() const override;
+    void setScoreCaption(int score) override;
+    void setHintCaption(const QString& text) override;
+    void setPointerCaptions(const QString& x, const QString& y) override;
+    void endVisualDrag() override;
+
+    // The carrying of parts with the mouse; the window gives the pointer back through it.
+    void setPartDragger(PartDragger* dragger) { m_dragger = dragger; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -101,6 +117,7 @@ private:
     void buildMenus();
     void applyOuterSize();
 
+    PartDragger* m_dragger = nullptr;
     QSize m_outerSize;
     QSize m_appliedDecoration{-1, -1};
 };

@@ -1,0 +1,111 @@
+// Time from process start to the first painted frame of the main window, beside a bare Qt main
+// window measured the same way in the same run. The parent starts itself as a child in either
+// mode and times from the start request to the child's report of its first frame.
+
+#include "app/main_controller.h"
+#include "game/game_state.h"
+#include "ui/art.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Report after this paint has finished.
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::puts("painted");
+                    std::fflush(stdout);
+                    QApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+int runChild(int argc, char** argv, bool game)
+{
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    if (game) {
+        QApplication::setWindowIcon(gp::programIcon());
+        gp::GameState state;
+        gp::Form1 form;
+        gp::MainController controller(state, form);
+        form.centralWidget()->installEventFilter(&probe);
+        controller.Form_Load();
+        return app.exec();
+    }
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("Menu"));
+    window.setCentralWidget(new QWidget);
+    window.centralWidget()->installEventFilter(&probe);
+    window.resize(736, 473);
+    window.show();
+    return app.exec();
+}
+
+double timeChild(const QString& program, const char* mode)
+{
+    QProcess child;
+    QElapsedTimer timer;
+    timer.start();
+    child.start(program, {QStringLiteral("--child"), QLatin1String(mode)});
+    while (child.waitForReadyRead(10000)) {
+        if (child.readAll().contains("painted"))
+            break;
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    child.waitForFinished(10000);
+    return ms;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 3 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv, qstrcmp(argv[2], "game") == 0);
+
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    const int rounds = 15;
+    std::vector<double> game;
+    std::vector<double> bare;
+    timeChild(self, "game"); // warm the file cache
+    for (int i = 0; i < rounds; ++i) {
+        game.push_back(timeChild(self, "game"));
+        bare.push_back(timeChild(self, "bare"));
+    }
+    const double g = median(game);
+    const double b = median(bare);
+    std::printf(
+        "first painted frame, median of %d: game %.1f ms, bare window %.1f ms, ratio %.2f\n",
+        rounds, g, b, g / b);
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// The once-a-second hint while a part is carried: the part under the pointer, or the direction
+// towards the carried part's place, alternating between the horizontal and the vertical.
+
+#include "game/game_board.h"
+#include "game/game_state.h"
+
+#include <functional>
+
+namespace gp {
+
+QString partHintText(int part);
+
+void Timer1_Timer(GameState& state, GameBoard& board,
+                  const std::function<void(const QString& cue)>& playCue);
+
+} // namespace gp

@@ -1,0 +1,58 @@
+#pragma once
+
+// Carries a face part with the mouse: a press on a part image begins, every move is reported to
+// the topmost part image, cover or play area under the pointer, and the release drops there.
+// While a part is carried its drag icon replaces the pointer (a fully transparent one for blind
+// play); without a drag icon an outline of the part follows the pointer instead.
+
+#include <QObject>
+#include <QPointF>
+
+class QMouseEvent;
+class QWidget;
+
+namespace gp {
+
+class DragHandlers;
+class Form1;
+
+class PartDragger : public QObject
+{
+    Q_OBJECT
+
+public:
+    PartDragger(Form1& form, DragHandlers& handlers, QObject* parent = nullptr);
+    ~PartDragger() override;
+
+    // Ends the carrying without a drop and gives the pointer back.
+    void cancel();
+    bool isCarrying() const { return m_carrying; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Zone { None, Part, Cover, Area };
+    struct Target
+    {
+        Zone zone = Zone::None;
+        int index = -1;
+        QPointF pos; // pixels inside the part, or play-area pixels
+    };
+
+    Target targetAt(const QPointF& globalPos) const;
+    bool press(QWidget* part, QMouseEvent* event);
+    void moveTo(QMouseEvent* event);
+    void release(QMouseEvent* event);
+
+    Form1& m_form;
+    DragHandlers& m_handlers;
+    QWidget* m_outline = nullptr;
+    bool m_carrying = false;
+    bool m_cursorHidden = false;
+    int m_girl = 0;
+    int m_index = 0;
+    QPointF m_grab;
+};
+
+} // namespace gp
