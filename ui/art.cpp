@@ -19,10 +19,11 @@ QPixmap artPixmap(const QString& name)
 
 QIcon programIcon()
 {
+    // With their sizes given the files are read only when a size is first drawn.
     QIcon icon;
-    for (const char* size : {"16", "24", "48", "64", "128", "256"})
-        icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(QLatin1String(size)));
-    icon.addFile(QStringLiteral(":/art/icon.png"));
+    for (int size : {16, 24, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/art/icon_%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/art/icon.png"), QSize(32, 32));
     return icon;
 }
 

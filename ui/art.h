@@ -15,4 +15,28 @@ QPixmap artPixmap(const QString& name);
 // The program icon in every size that was generated.
 QIcon programIcon();
 
+// A picture decoded only when first needed: most pictures of the hidden girl, and the blank face
+// under the complete one, are never drawn before the first game.
+class LazyPicture
+{
+public:
+    LazyPicture() = default;
+    explicit LazyPicture(QString name) : m_name(std::move(name)) {}
+
+    const QPixmap& get() const
+    {
+        if (!m_loaded && !m_name.isEmpty()) {
+            m_pixmap = artPixmap(m_name);
+            m_loaded = true;
+        }
+        return m_pixmap;
+    }
+    bool isSet() const { return !m_name.isEmpty(); }
+
+private:
+    QString m_name;
+    mutable QPixmap m_pixmap;
+    mutable bool m_loaded = false;
+};
+
 } // namespace gp

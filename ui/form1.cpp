@@ -98,7 +98,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Label1[0] = makeLabel(central, {}, {749, -40, 50, 23}, font(), kSysWindowBackground);
     Label1[1] = makeLabel(central, {}, {750, -40, 50, 23}, font(), kSysWindowBackground);
     DragA = new ImageControl(central);
-    DragA->setPicture(artPixmap(QStringLiteral("drag_a")));
+    DragA->setPicture(QStringLiteral("drag_a"), {32, 32}, false);
     DragA->moveTo(610, 259);
     buildPlayAreas(central);
     buildFrame(central);
@@ -124,7 +124,7 @@ void Form1::buildPlayAreas(QWidget* central)
         auto* area = new PictureBox(vbColor(background[k]), central);
         area->setObjectName(QStringLiteral("Picture1_%1").arg(k));
         area->setGeometry(8, 8, 554, 403);
-        area->setPicture(artPixmap(pre + QStringLiteral("blank")));
+        area->setPicture(pre + QStringLiteral("blank"), {kFaceWidth, kFaceHeight});
         Picture1[k] = area;
 
         auto& parts = k == 0 ? Image1 : Image3;
@@ -133,13 +133,14 @@ void Form1::buildPlayAreas(QWidget* central)
             image->setObjectName(
                 QStringLiteral("%1_%2").arg(k == 0 ? "Image1" : "Image3").arg(part));
             image->setAccessibleName(partName(part));
-            image->setPicture(artPixmap(pre + QStringLiteral("part%1").arg(part)));
+            const SizeI size = kPartSizes[k][part];
+            image->setPicture(pre + QStringLiteral("part%1").arg(part), {size.width, size.height});
             parts[part] = image;
         }
 
         Image2[k] = new ImageControl(area);
         Image2[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
-        Image2[k]->setPicture(artPixmap(pre + QStringLiteral("complete")));
+        Image2[k]->setPicture(pre + QStringLiteral("complete"), {kFaceWidth, kFaceHeight});
 
         Picture2[k] = new PictureBox(vbColor(kLightYellow), area);
         Picture2[k]->setObjectName(QStringLiteral("Picture2_%1").arg(k));

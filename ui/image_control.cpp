@@ -8,11 +8,11 @@ namespace gp {
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
 
-void ImageControl::setPicture(const QPixmap& picture)
+void ImageControl::setPicture(const QString& name, QSize size, bool opaque)
 {
-    m_picture = picture;
-    resize(picture.deviceIndependentSize().toSize());
-    setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull() && !picture.hasAlphaChannel());
+    m_picture = LazyPicture(name);
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    resize(size);
     update();
 }
 
@@ -42,10 +42,11 @@ void ImageControl::place()
 
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    const QPixmap& picture = m_picture.get();
+    if (picture.isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_picture);
+    p.drawPixmap(0, 0, picture);
 }
 
 } // namespace gp

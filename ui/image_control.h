@@ -3,6 +3,8 @@
 // An image control: shows its picture at the picture's own size. Its place is kept in single
 // precision as the game computes it; the screen shows the nearest whole pixel.
 
+#include "ui/art.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,8 +17,10 @@ class ImageControl : public QWidget
 public:
     explicit ImageControl(QWidget* parent = nullptr);
 
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return m_picture; }
+    // A generated picture of the given size, decoded when it is first drawn or asked for. An
+    // opaque picture hides what lies beneath it, which then need not be drawn.
+    void setPicture(const QString& name, QSize size, bool opaque = true);
+    const QPixmap& picture() const { return m_picture.get(); }
 
     float left() const { return m_left; }
     float top() const { return m_top; }
@@ -35,7 +39,7 @@ protected:
 private:
     void place();
 
-    QPixmap m_picture;
+    LazyPicture m_picture;
     QPixmap m_dragIcon;
     float m_left = 0;
     float m_top = 0;

@@ -11,9 +11,10 @@ PictureBox::PictureBox(const QColor& background, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setPicture(const QPixmap& picture)
+void PictureBox::setPicture(const QString& name, QSize size)
 {
-    m_picture = picture;
+    m_picture = LazyPicture(name);
+    m_pictureRect = QRect(QPoint(0, 0), size);
     update();
 }
 
@@ -21,8 +22,9 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), m_background);
-    if (!m_picture.isNull())
-        p.drawPixmap(0, 0, m_picture);
+    // Not decoded while something opaque covers it all.
+    if (m_picture.isSet() && event->region().intersects(m_pictureRect))
+        p.drawPixmap(0, 0, m_picture.get());
 }
 
 } // namespace gp

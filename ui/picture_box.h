@@ -2,6 +2,8 @@
 
 // A picture box: a plain background with an optional picture at its top left corner.
 
+#include "ui/art.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,8 +16,9 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(const QColor& background, QWidget* parent = nullptr);
 
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return m_picture; }
+    // A generated picture, decoded when it is first drawn or asked for.
+    void setPicture(const QString& name, QSize size);
+    const QPixmap& picture() const { return m_picture.get(); }
     QColor backgroundColor() const { return m_background; }
 
 protected:
@@ -23,7 +26,8 @@ protected:
 
 private:
     QColor m_background;
-    QPixmap m_picture;
+    LazyPicture m_picture;
+    QRect m_pictureRect;
 };
 
 } // namespace gp

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "game/face_board.h"
 #include "game/face_geometry.h"
+#include "game/game_board.h"
 
 #include <array>
 
 // Plain-data stand-in for the main window's controls.
-struct FakeBoard : gp::FaceBoard
+struct FakeBoard : gp::GameBoard
 {
     std::array<bool, 2> checked{true, false};
     std::array<std::array<gp::PartRect, gp::kPartCount>, 2> parts{};
     std::array<std::array<bool, gp::kPartCount>, 2> transparentIcon{};
     std::array<gp::PointI, 2> cover{{{-1, -1}, {-88, -1}}};
     std::uint32_t gauge = 0;
+    QString hint = QStringLiteral("(none)");
 
     FakeBoard()
     {
@@ -33,6 +34,16 @@ struct FakeBoard : gp::FaceBoard
     void setCoverLeft(int girl, int left) override { cover[girl].x = left; }
     void setCoverTop(int girl, int top) override { cover[girl].y = top; }
     void setGaugeColor(std::uint32_t bgr) override { gauge = bgr; }
+    void setCompleteFaceVisible(int, bool) override {}
+    void setCoverVisible(int, bool) override {}
+    void setCommandEnabled(gp::Command, bool) override {}
+    void setTimerEnabled(bool) override {}
+    void setGaugePercent(double) override {}
+    std::uint32_t gaugeColor() const override { return gauge; }
+    void setScoreCaption(int) override {}
+    void setHintCaption(const QString& text) override { hint = text; }
+    void setPointerCaptions(const QString&, const QString&) override {}
+    void endVisualDrag() override {}
 
     // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
     void centreOnTargets(int girl, float dx = 0, float dy = 0)

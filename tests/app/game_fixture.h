@@ -1,0 +1,67 @@
+#pragma once
+
+// A main window on the offscreen platform with a hand-wound clock and doubles for sound, message
+// boxes and the name entry, so whole games run headless and deterministic.
+
+#include "app/main_controller.h"
+#include "game/face_geometry.h"
+#include "game/game_clock.h"
+#include "game/game_loop.h"
+#include "ui/form1.h"
+#include "ui/image_control.h"
+#include "ui/picture_box.h"
+
+#include <QStringList>
+#include <memory>
+
+struct FakeClock : gp::GameClock
+{
+    double now = 5000.25;
+    double seconds() const override { return now; }
+};
+
+struct GameFixture
+{
+    FakeClock clock;
+    QStringList cues;
+    QStringList messages;
+    bool coversOnAtMessage = false;
+    int newRecordDialogs = 0;
+    gp::GameState state;
+    std::unique_ptr<gp::Form1> form;
+    std::unique_ptr<gp::MainController> controller;
+
+    GameFixture()
+    {
+        form = std::make_unique<gp::Form1>();
+        gp::ControllerServices services;
+        services.clock = &clock;
+        services.playCue = [this](const QString& cue) { cues << cue; };
+        services.msgBox = [this](const QString& prompt, int style) {
+            messages << QStringLiteral("%1|%2").arg(prompt).arg(style);
+            coversOnAtMessage = form->Picture2[0]->isVisible();
+            return 1;
+        };
+        services.openNewRecordDialog = [this] { ++newRecordDialogs; };
+        controller = std::make_unique<gp::MainController>(state, *form, services);
+        controller->Form_Load();
+    }
+
+    // Moves the clock on and lets the waiting game run its pass.
+    void advanceTo(double secondsAfterStart, double startedAt)
+    {
+        clock.now = startedAt + secondsAfterStart;
+        controller->gameLoop().pass();
+    }
+
+    // Lays every part of the girl on its target, the mouth `mouthOff` pixels to the right.
+    void placeParts(int girl, double mouthOff = 0)
+    {
+        for (int p = 0; p < gp::kPartCount; ++p) {
+            const gp::SizeI s = gp::kPartSizes[girl][p];
+            const double off = p == 5 ? mouthOff : 0;
+            form->partImage(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
+                                             float(gp::kTargets[girl][p].y - s.height / 2.0));
+        }
+    }
+};

@@ -1,0 +1,142 @@
+#include "fake_board.h"
+#include "game/hint_tick.h"
+
+#include <QTest>
+
+using namespace gp;
+
+class TestHintTick : public QObject
+{
+    Q_OBJECT
+
+    FakeBoard m_board;
+    GameState m_state;
+    QStringList m_cues;
+
+    void tick()
+    {
+        Timer1_Timer(m_state, m_board, [this](const QString& cue) { m_cues << cue; });
+    }
+
+private slots:
+    void init()
+    {
+        m_board = FakeBoard();
+        m_state = GameState();
+        m_cues.clear();
+        for (int g = 0; g < kGirlCount; ++g)
+            for (int p = 0; p < kPartCount; ++p)
+                m_board.parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
+                                       float(kPartSizes[g][p].width),
+                                       float(kPartSizes[g][p].height)};
+        m_state.Dragging = 1;
+    }
+
+    // Two ticks with the pointer reported at the same place before each.
+    void directions_data()
+    {
+        QTest::addColumn<int>("girl");
+        QTest::addColumn<int>("part");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<QStringList>("hints");
+        QTest::addColumn<QStringList>("cues");
+        QTest::newRow("A nose exactly on target")
+            << 0 << 4 << 218 << 247 << 1 << QStringList{"もっと右 右 ！", "もっと下 下 ！"}
+            << QStringList{"Right", "Down"};
+        QTest::newRow("A nose, up and left")
+            << 0 << 4 << 219 << 248 << 1 << QStringList{"もっと左 左 ！", "もっと上 上 ！"}
+            << QStringList{"Left", "Up"};
+        QTest::newRow("B right eyebrow over cover")
+            << 1 << 0 << 151 << 146 << 3 << QStringList{"もっと左 左 ！", "もっと上 上 ！"}
+            << QStringList{"Left", "Up"};
+    }
+    void directions()
+    {
+        QFETCH(int, girl);
+        QFETCH(int, part);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, zone);
+        QFETCH(QStringList, hints);
+        QFETCH(QStringList, cues);
+        m_board.checked = {girl == 0, girl == 1};
+        m_state.DragPart = std::int16_t(part);
+        QStringList shown;
+        for (int i = 0; i < 2; ++i) {
+            m_state.DragX = std::int16_t(x);
+            m_state.DragY = std::int16_t(y);
+            m_state.DragZone = std::int16_t(zone);
+            tick();
+            shown << m_board.hint;
+        }
+        QCOMPARE(shown, hints);
+        QCOMPARE(m_cues, cues);
+        QCOMPARE(m_state.DragZone, std::int16_t(0)); // cleared after the vertical hint
+        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+
+        // Without a fresh report: "? ? ?", silently, and the axis stays horizontal.
+        tick();
+        QCOMPARE(m_board.hint, QStringLiteral("? ? ?"));
+        QCOMPARE(m_cues.size(), 2);
+        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+    }
+
+    // Over the cover, a hidden part is named only strictly inside its rectangle; the lower index
+    // wins where two overlap.
+    void hiddenParts_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QString>("hint");
+        // Girl A: eyebrow 0 laid at (100, 100) 64 x 13, eye 2 at (120, 105) 64 x 51.
+        QTest::newRow("inside eyebrow") << 101 << 101 << "右眉の上";
+        QTest::newRow("left edge") << 100 << 105 << "もっと右 右 ！";
+        QTest::newRow("top edge") << 110 << 100 << "もっと右 右 ！";
+        QTest::newRow("right edge is outside") << 164 << 101 << "もっと右 右 ！";
+        QTest::newRow("bottom edge is outside the eyebrow") << 130 << 113 << "右目の上";
+        QTest::newRow("overlap names the lower index") << 130 << 110 << "右眉の上";
+        QTest::newRow("tray parts count too") << 470 << 350 << "口の上";
+    }
+    void hiddenParts()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QString, hint);
+        m_board.parts[0][0].left = 100;
+        m_board.parts[0][0].top = 100;
+        m_board.parts[0][2].left = 120;
+        m_board.parts[0][2].top = 105;
+        m_state.DragPart = 4;
+        m_state.DragX = std::int16_t(x);
+        m_state.DragY = std::int16_t(y);
+        m_state.DragZone = 3;
+        tick();
+        QCOMPARE(m_board.hint, hint);
+        QCOMPARE(m_state.HintAxis, std::int16_t(m_cues.isEmpty() ? 0 : 1));
+    }
+
+    void quietTicks()
+    {
+        // Over a part image: its name on every tick, no sound, no state change.
+        m_state.DragZone = 2;
+        m_state.OverPart = 5;
+        tick();
+        tick();
+        QCOMPARE(m_board.hint, QStringLiteral("口の上"));
+        QVERIFY(m_cues.isEmpty());
+        QCOMPARE(m_state.DragZone, std::int16_t(2));
+
+        // No drag: nothing at all, not even the panel.
+        m_state.Dragging = 0;
+        m_board.hint = QStringLiteral("kept");
+        m_state.DragZone = 1;
+        tick();
+        QCOMPARE(m_board.hint, QStringLiteral("kept"));
+        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+    }
+};
+
+QTEST_MAIN(TestHintTick)
+#include "tst_hint_tick.moc"
