@@ -1,0 +1,36 @@
+#include "records/record_name.h"
+
+namespace gp {
+
+bool isNameBlank(QChar c)
+{
+    return c == u' ' || c == QChar(0x3000);
+}
+
+QString removeLeadingBlanks(const QString& name)
+{
+    qsizetype start = 0;
+    while (start < name.size() && isNameBlank(name[start]))
+        ++start;
+    return name.mid(start);
+}
+
+QString trimName(const QString& name)
+{
+    qsizetype end = name.size();
+    while (end > 0 && isNameBlank(name[end - 1]))
+        --end;
+    return removeLeadingBlanks(name.left(end));
+}
+
+qsizetype nameLength(QStringView name)
+{
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < name.size(); ++i, ++length) {
+        if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return length;
+}
+
+} // namespace gp

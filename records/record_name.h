@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace gp {
+
+// At most this many characters in a record holder's name; a double-byte character and a
+// character beyond the BMP each count as one.
+constexpr qsizetype MaxNameLength = 6;
+
+// A blank around a name is the ASCII space or the ideographic space U+3000: Japanese input
+// methods type the latter for the space bar, and it looks no different to the player.
+bool isNameBlank(QChar c);
+QString removeLeadingBlanks(const QString& name);
+// Blanks off the end, then off the start.
+QString trimName(const QString& name);
+// Characters as the player sees them: a surrogate pair is one.
+qsizetype nameLength(QStringView name);
+
+} // namespace gp

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "game/game_state.h"
+
+#include <QString>
+
+namespace gp {
+
+// What loading found beyond the three values themselves.
+struct LoadedRecord
+{
+    // False when "H_Score" or "CheckFlag" holds a number outside the 16-bit range; the value
+    // in memory is then 0 and the record is refused.
+    bool inRange = true;
+};
+
+// The record in the per-user settings store: section "GAL PORTRAIT" of YRM.ini.
+class RecordStore
+{
+public:
+    RecordStore();
+    explicit RecordStore(const QString& filePath);
+
+    // ~/.config/YRM.ini, or wherever XDG_CONFIG_HOME points.
+    static QString defaultFilePath();
+    QString filePath() const { return m_filePath; }
+
+    // Fills HighName, HighScore and CheckFlag; missing keys take "Todo", 600 and 0.
+    LoadedRecord LoadRecord(GameState& state) const;
+    // Writes the record atomically; false when it did not reach the file.
+    bool SaveRecord(const GameState& state) const;
+
+private:
+    QString m_filePath;
+};
+
+// "Todo" with 600, exempt from the check whatever check value is stored.
+bool isDefaultRecord(const GameState& state);
+// The start-up decision on a loaded record.
+bool recordAccepted(const GameState& state, const LoadedRecord& loaded);
+
+// For the message box that tells the player the record was lost.
+QString saveFailedMessage(const QString& filePath);
+
+} // namespace gp
