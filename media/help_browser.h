@@ -1,0 +1,28 @@
+#pragma once
+
+// The page pane of the help viewer: a text browser whose qthelp:// pages come out of the
+// compiled help file instead of the disk.
+
+#include <QTextBrowser>
+
+class QHelpEngineCore;
+
+namespace gp {
+
+class HelpBrowser : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit HelpBrowser(QWidget* parent = nullptr);
+
+    // Null until the help file has been opened; pages are then read through it.
+    void setHelpEngine(QHelpEngineCore* engine);
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    QHelpEngineCore* m_engine = nullptr;
+};
+
+} // namespace gp

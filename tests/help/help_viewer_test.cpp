@@ -1,0 +1,201 @@
+#include "game/game_state.h"
+#include "media/help_menu.h"
+#include "media/help_viewer.h"
+#include "media/win_help.h"
+
+#include <QAbstractItemModel>
+#include <QFile>
+#include <QHelpContentWidget>
+#include <QHelpIndexWidget>
+#include <QLineEdit>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+using namespace gp;
+
+namespace {
+
+using Handler = void (*)(QWidget*, const GameState&);
+
+// The keywords as written in the help project: what a full index must list.
+int keywordsInProject()
+{
+    QFile file(QStringLiteral(GP_TEST_HELP_PROJECT));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QString> names;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"keyword")
+            names.insert(xml.attributes().value(QLatin1String("name")).toString());
+    }
+    return names.size();
+}
+
+QString pageText(HelpViewer* viewer)
+{
+    return viewer->findChild<QTextBrowser*>(QStringLiteral("page"))->toPlainText();
+}
+
+} // namespace
+
+class HelpViewerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void entryPoints_data();
+    void entryPoints();
+    void keywordOpensTopic();
+    void unusableFile_data();
+    void unusableFile();
+
+private:
+    GameState m_state;
+    std::unique_ptr<QWidget> m_owner;
+};
+
+void HelpViewerTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_state.HelpFilePath = QStringLiteral(GP_TEST_HELP_FILE);
+    QVERIFY2(QFile::exists(m_state.HelpFilePath), "the build makes the help file");
+    QVERIFY(keywordsInProject() >= 15);
+}
+
+void HelpViewerTest::init()
+{
+    m_owner = std::make_unique<QWidget>();
+}
+
+void HelpViewerTest::cleanup()
+{
+    m_owner.reset();
+}
+
+void HelpViewerTest::entryPoints_data()
+{
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("topic");
+
+    QTest::newRow("目次") << Handler(index_Click) << int(HelpViewer::ContentsTab) << "index.html"
+                          << "GAL PORTRAIT ヘルプ"
+                          << "目次";
+    QTest::newRow("キーワードで検索")
+        << Handler(Key_Search_Click) << int(HelpViewer::KeywordTab) << "index.html"
+        << "GAL PORTRAIT ヘルプ"
+        << "目次";
+    QTest::newRow("ヘルプについて")
+        << Handler(About_Help_Click) << int(HelpViewer::ContentsTab) << "viewer.html"
+        << "ヘルプの使い方"
+        << "ヘルプの使い方";
+}
+
+void HelpViewerTest::entryPoints()
+{
+    QFETCH(Handler, handler);
+    QFETCH(int, tab);
+    QFETCH(QString, page);
+    QFETCH(QString, heading);
+    QFETCH(QString, topic);
+
+    // Open it elsewhere, narrow the index by hand and close it: asking again must bring the
+    // same viewer back at the asked place, with a fresh search.
+    index_Click(m_owner.get(), m_state);
+    auto* viewer = m_owner->findChild<HelpViewer*>();
+    QVERIFY(viewer);
+    QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
+    auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("index"));
+    const int fullIndex = keywordsInProject();
+    QTRY_COMPARE(index->model()->rowCount(), fullIndex);
+    searchBox->setText(QStringLiteral("得点"));
+    QTRY_VERIFY(index->model()->rowCount() < fullIndex);
+    viewer->close();
+
+    handler(m_owner.get(), m_state);
+    QCOMPARE(m_owner->findChildren<HelpViewer*>().size(), 1);
+    QCOMPARE(m_owner->findChild<HelpViewer*>(), viewer);
+    QVERIFY(viewer->isVisible());
+    QVERIFY(!viewer->isModal());
+    QCOMPARE(viewer->findChild<QTabWidget*>(QStringLiteral("tabs"))->currentIndex(), tab);
+    QCOMPARE(viewer->currentPage().scheme(), QStringLiteral("qthelp"));
+    QCOMPARE(viewer->currentPage().fileName(), page);
+    QVERIFY(pageText(viewer).startsWith(heading));
+    auto* contents = viewer->findChild<QHelpContentWidget*>(QStringLiteral("contents"));
+    QTRY_COMPARE(contents->currentIndex().data().toString(), topic);
+    if (tab == HelpViewer::KeywordTab) {
+        QVERIFY(searchBox->text().isEmpty());
+        QCOMPARE(index->model()->rowCount(), fullIndex);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTRY_VERIFY(searchBox->hasFocus());
+    }
+}
+
+void HelpViewerTest::keywordOpensTopic()
+{
+    Key_Search_Click(m_owner.get(), m_state);
+    auto* viewer = m_owner->findChild<HelpViewer*>();
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
+    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("index"));
+    QVERIFY(index);
+    QTRY_VERIFY(index->model()->rowCount() > 0);
+
+    searchBox->insert(QStringLiteral("時間切")); // QTest types ASCII only
+    QTRY_COMPARE(index->model()->rowCount(), 1);
+    QTest::keyClick(searchBox, Qt::Key_Return);
+    QCOMPARE(viewer->currentPage().fileName(), QStringLiteral("time.html"));
+    QCOMPARE(viewer->currentPage().fragment(), QStringLiteral("timeout"));
+}
+
+void HelpViewerTest::unusableFile_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<bool>("asDirectory");
+
+    QTest::newRow("missing") << QString() << false;
+    QTest::newRow("not compiled help") << "ヘルプではない" << false;
+    QTest::newRow("a folder") << QString() << true;
+}
+
+void HelpViewerTest::unusableFile()
+{
+    QFETCH(QString, content);
+    QFETCH(bool, asDirectory);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("portrait.hlp"));
+    if (asDirectory)
+        QVERIFY(QDir().mkpath(path));
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content.toUtf8());
+    }
+
+    for (int command : {HELP_CONTENTS, HELP_PARTIALKEY, HELP_HELPONHELP}) {
+        HelpViewer* viewer = WinHelp(m_owner.get(), path, command, QString());
+        QVERIFY(viewer && viewer->isVisible());
+        QVERIFY(!viewer->isReady());
+        QVERIFY(viewer->currentPage().isEmpty());
+        QVERIFY(pageText(viewer).startsWith(QStringLiteral("ヘルプを表示できません")));
+        QVERIFY(pageText(viewer).contains(path));
+    }
+}
+
+QTEST_MAIN(HelpViewerTest)
+#include "help_viewer_test.moc"
