@@ -13,6 +13,7 @@ int runApplication(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
+    QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
     QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
     QApplication::setWindowIcon(programIcon());
@@ -20,7 +21,8 @@ int runApplication(int argc, char** argv)
     GameState state;
     Form1 form;
     MainController controller(state, form);
-    controller.Form_Load();
+    if (!controller.Form_Load())
+        return 0; // a refused record: the store stays as it is
     return app.exec();
 }
 

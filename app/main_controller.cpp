@@ -5,9 +5,15 @@
 #include "game/face_setup.h"
 #include "game/game_loop.h"
 #include "game/hint_tick.h"
+#include "media/help_menu.h"
+#include "media/win_help.h"
+#include "records/check_value.h"
+#include "records/form3.h"
+#include "records/record_store.h"
 #include "ui/form1.h"
 #include "ui/image_control.h"
 #include "ui/msg_box.h"
+#include "ui/panel3d.h"
 #include "ui/part_dragger.h"
 #include "ui/picture_box.h"
 
@@ -34,14 +40,15 @@ MainController::MainController(GameState& state, Form1& form, ControllerServices
     game.clock = m_services.clock ? m_services.clock : &m_steadyClock;
     game.playCue = [this](const QString& cue) { playCue(cue); };
     game.showTimeOut = [this] { msgBox(QStringLiteral("時間切れ ！"), 48); };
-    game.openNewRecordDialog = [this] {
-        if (m_services.openNewRecordDialog)
-            m_services.openNewRecordDialog();
-    };
+    game.openNewRecordDialog = [this] { openNewRecordDialog(); };
     game.modalWindowOpen = [] { return QApplication::activeModalWidget() != nullptr; };
     m_loop = std::make_unique<GameLoop>(m_state, m_form, std::move(game));
     m_drag = std::make_unique<DragHandlers>(m_state, m_form);
     m_dragger = std::make_unique<PartDragger>(m_form, *m_drag);
+    m_store = m_services.recordFile.isEmpty()
+                  ? std::make_unique<RecordStore>()
+                  : std::make_unique<RecordStore>(m_services.recordFile);
+    m_form.onQueryUnload = [this](bool& cancel) { Form_QueryUnload(cancel); };
     connectCommands();
 }
 
@@ -65,6 +72,60 @@ void MainController::connectCommands()
             &MainController::SilentMode_OnOFF_Click);
     connect(m_form.Command1, &QPushButton::clicked, this, &MainController::Command1_Click);
     connect(m_form.Timer1, &QTimer::timeout, this, &MainController::Timer1_Timer);
+    connect(m_form.FIN, &QAction::triggered, this, &MainController::FIN_Click);
+
+    connect(m_form.index, &QAction::triggered, this, [this] { index_Click(&m_form, m_state); });
+    connect(m_form.Key_Search, &QAction::triggered, this,
+            [this] { Key_Search_Click(&m_form, m_state); });
+    connect(m_form.About_Help, &QAction::triggered, this,
+            [this] { About_Help_Click(&m_form, m_state); });
+    connect(m_form.info, &QAction::triggered, this, [this] { Info_Click(&m_form, m_state); });
+}
+
+void MainController::openNewRecordDialog()
+{
+    if (m_services.openNewRecordDialog) {
+        m_services.openNewRecordDialog();
+        return;
+    }
+    Form3 dialog(m_state, m_form, &m_form);
+    dialog.exec();
+}
+
+void MainController::endProgram()
+{
+    m_ending = true;
+    if (m_services.endProgram)
+        m_services.endProgram();
+    else
+        QCoreApplication::exit(0);
+}
+
+void MainController::saveRecord()
+{
+    m_state.CheckFlag = ComputeCheckValue(m_state);
+    if (!m_store->SaveRecord(m_state))
+        msgBox(saveFailedMessage(m_store->filePath()), 48);
+}
+
+void MainController::FIN_Click()
+{
+    if (msgBox(QStringLiteral("GAL PORTRAITを終了します。"), 65) != kMsgOk)
+        return;
+    saveRecord();
+    endProgram();
+}
+
+void MainController::Form_QueryUnload(bool& cancel)
+{
+    if (m_ending)
+        return; // ending at once: no further questions
+    if (msgBox(QStringLiteral("GAL PORTRAITを終了します。"), 65) != kMsgOk) {
+        cancel = true;
+        return;
+    }
+    saveRecord();
+    endProgram();
 }
 
 int MainController::msgBox(const QString& prompt, int style)
@@ -80,9 +141,10 @@ void MainController::playCue(const QString& cue)
         m_services.playCue(cue);
 }
 
-void MainController::Form_Load()
+bool MainController::Form_Load()
 {
-    m_state.HelpFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/portrait.hlp");
+    m_state.HelpFilePath =
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kHelpFileName;
     m_form.show();
 
     for (int k = 0; k < kGirlCount; ++k) {
@@ -98,6 +160,16 @@ void MainController::Form_Load()
 
     Pause_Click();
     SetUpFace(m_state, m_form);
+
+    const LoadedRecord loaded = m_store->LoadRecord(m_state);
+    m_form.Panel3D3[1]->setCaption(m_state.HighName);
+    m_form.Panel3D3[0]->setCaption(m_state.HighScore);
+    if (!recordAccepted(m_state, loaded)) {
+        msgBox(QStringLiteral("YRM.INIファイルが不正です。"), 16);
+        m_ending = true;
+        return false;
+    }
+    return true;
 }
 
 void MainController::start_Click()

@@ -16,6 +16,7 @@ class DragHandlers;
 class Form1;
 class GameLoop;
 class PartDragger;
+class RecordStore;
 
 // What the handlers need from outside the window; every member may be left empty for the real
 // thing, and tests put doubles there.
@@ -25,6 +26,10 @@ struct ControllerServices
     std::function<void(const QString& cue)> playCue;
     std::function<int(const QString& prompt, int style)> msgBox;
     std::function<void()> openNewRecordDialog;
+    // Where the record is kept; empty for the user's YRM.ini.
+    QString recordFile;
+    // Ends the program at once, without further close requests.
+    std::function<void()> endProgram;
 };
 
 class MainController : public QObject
@@ -41,7 +46,10 @@ public:
     GameLoop& gameLoop() { return *m_loop; }
     DragHandlers& dragHandlers() { return *m_drag; }
 
-    void Form_Load();
+    // False when the program is to end at once (a refused record).
+    bool Form_Load();
+    void FIN_Click();
+    void Form_QueryUnload(bool& cancel);
 
     void start_Click();
     void GAL_A_Click();
@@ -56,6 +64,10 @@ private:
     void selectGirl(int girl);
     int msgBox(const QString& prompt, int style);
     void playCue(const QString& cue);
+    // Recomputes the check value and saves the record; tells the player when that failed.
+    void saveRecord();
+    void endProgram();
+    void openNewRecordDialog();
 
     GameState& m_state;
     Form1& m_form;
@@ -64,6 +76,8 @@ private:
     std::unique_ptr<GameLoop> m_loop;
     std::unique_ptr<DragHandlers> m_drag;
     std::unique_ptr<PartDragger> m_dragger;
+    std::unique_ptr<RecordStore> m_store;
+    bool m_ending = false;
 };
 
 } // namespace gp

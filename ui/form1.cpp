@@ -105,6 +105,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer); // a steady one-second beat for the hints
 
     buildMenus();
 }
@@ -381,6 +382,8 @@ void Form1::setScoreCaption(int score)
 
 void Form1::setHintCaption(const QString& text)
 {
+    if (text == Panel3D1->caption())
+        return;
     Panel3D1->setCaption(text);
     // A direction cue may hold up the interface right after this; show the text first.
     Panel3D1->repaint();
@@ -396,6 +399,16 @@ void Form1::endVisualDrag()
 {
     if (m_dragger)
         m_dragger->cancel();
+}
+
+void Form1::setRecordName(const QString& caption)
+{
+    Panel3D3[1]->setCaption(caption);
+}
+
+void Form1::setRecordScore(const QString& caption)
+{
+    Panel3D3[0]->setCaption(caption);
 }
 
 } // namespace gp

@@ -4,6 +4,7 @@
 // reached by their design names, like a generated form; the handlers that drive it live in app/.
 
 #include "game/game_board.h"
+#include "records/record_panels.h"
 
 #include <QMainWindow>
 #include <array>
@@ -24,7 +25,7 @@ class Panel3D;
 class PictureBox;
 class ShapeControl;
 
-class Form1 : public QMainWindow, public GameBoard
+class Form1 : public QMainWindow, public GameBoard, public RecordPanels
 {
     Q_OBJECT
 
@@ -102,6 +103,10 @@ public:
     void setHintCaption(const QString& text) override;
     void setPointerCaptions(const QString& x, const QString& y) override;
     void endVisualDrag() override;
+
+    // RecordPanels
+    void setRecordName(const QString& caption) override;
+    void setRecordScore(const QString& caption) override;
 
     // The carrying of parts with the mouse; the window gives the pointer back through it.
     void setPartDragger(PartDragger* dragger) { m_dragger = dragger; }

@@ -12,6 +12,7 @@
 #include "ui/picture_box.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <memory>
 
 struct FakeClock : gp::GameClock
@@ -27,11 +28,14 @@ struct GameFixture
     QStringList messages;
     bool coversOnAtMessage = false;
     int newRecordDialogs = 0;
+    int programEnds = 0;
+    QList<int> answers; // message box answers to give, OK once they run out
+    QTemporaryDir dir;
     gp::GameState state;
     std::unique_ptr<gp::Form1> form;
     std::unique_ptr<gp::MainController> controller;
 
-    GameFixture()
+    explicit GameFixture(bool load = true)
     {
         form = std::make_unique<gp::Form1>();
         gp::ControllerServices services;
@@ -40,12 +44,18 @@ struct GameFixture
         services.msgBox = [this](const QString& prompt, int style) {
             messages << QStringLiteral("%1|%2").arg(prompt).arg(style);
             coversOnAtMessage = form->Picture2[0]->isVisible();
-            return 1;
+            return answers.isEmpty() ? 1 : answers.takeFirst();
         };
         services.openNewRecordDialog = [this] { ++newRecordDialogs; };
+        services.recordFile = recordFile();
+        services.endProgram = [this] { ++programEnds; };
         controller = std::make_unique<gp::MainController>(state, *form, services);
-        controller->Form_Load();
+        if (load)
+            loaded = controller->Form_Load();
     }
+
+    QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
+    bool loaded = false;
 
     // Moves the clock on and lets the waiting game run its pass.
     void advanceTo(double secondsAfterStart, double startedAt)

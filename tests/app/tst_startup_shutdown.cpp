@@ -1,0 +1,134 @@
+#include "game_fixture.h"
+#include "records/check_value.h"
+#include "records/record_store.h"
+#include "ui/panel3d.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace gp;
+
+namespace {
+
+void writeRecord(const QString& file, const QByteArray& body)
+{
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[GAL PORTRAIT]\n" + body);
+}
+
+QByteArray fileDigest(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+}
+
+} // namespace
+
+class TestStartupShutdown : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp_data()
+    {
+        QTest::addColumn<QByteArray>("stored"); // empty: no file at all
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty store") << QByteArray() << "Todo"
+                                     << "600" << true;
+        QTest::newRow("default record, any check")
+            << QByteArray("H_Name=Todo\nH_Score=600\nCheckFlag=12345\n") << "Todo"
+            << "600" << true;
+        QTest::newRow("lower-case todo is checked")
+            << QByteArray("H_Name=todo\nH_Score=600\nCheckFlag=5\n") << "todo"
+            << "600" << false;
+        QTest::newRow("matching record")
+            << QByteArray("H_Name=abc\nH_Score=600\nCheckFlag=32\n") << "abc"
+            << "600" << true;
+        QTest::newRow("hand-edited check value")
+            << QByteArray("H_Name=abc\nH_Score=600\nCheckFlag=33\n") << "abc"
+            << "600" << false;
+        QTest::newRow("score out of range")
+            << QByteArray("H_Name=abc\nH_Score=70000\nCheckFlag=0\n") << "abc"
+            << "0" << false;
+    }
+    void startUp()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, score);
+        QFETCH(bool, accepted);
+        GameFixture f(false);
+        if (!stored.isEmpty())
+            writeRecord(f.recordFile(), stored);
+        const QByteArray before = fileDigest(f.recordFile());
+
+        QCOMPARE(f.controller->Form_Load(), accepted);
+        // The record is on the panels before any message.
+        QCOMPARE(f.form->Panel3D3[1]->caption(), name);
+        QCOMPARE(f.form->Panel3D3[0]->caption(), score);
+        QCOMPARE(f.messages, accepted
+                                 ? QStringList()
+                                 : QStringList{QStringLiteral("YRM.INIファイルが不正です。|16")});
+        QCOMPARE(fileDigest(f.recordFile()), before);
+    }
+
+    void exitCommand_data()
+    {
+        QTest::addColumn<bool>("viaCloseBox");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("menu, OK") << false << 1;
+        QTest::newRow("menu, Cancel") << false << 2;
+        QTest::newRow("close box, OK") << true << 1;
+        QTest::newRow("close box, Cancel") << true << 2;
+    }
+    void exitCommand()
+    {
+        QFETCH(bool, viaCloseBox);
+        QFETCH(int, answer);
+        GameFixture f;
+        f.controller->start_Click();
+        f.state.HighName = QStringLiteral("はなこ");
+        f.state.HighScore = 777;
+        f.answers = {answer};
+        if (viaCloseBox)
+            QCOMPARE(f.form->close(), answer == 1);
+        else
+            f.form->FIN->trigger();
+
+        QCOMPARE(f.messages, QStringList{QStringLiteral("GAL PORTRAITを終了します。|65")});
+        const bool ok = answer == 1;
+        QCOMPARE(f.programEnds, ok ? 1 : 0);
+        QCOMPARE(QFile::exists(f.recordFile()), ok);
+        // Either way the game is not ended by the question itself.
+        QCOMPARE(f.state.GameRunning, std::int16_t(1));
+        if (ok) {
+            GameState loadedState;
+            RecordStore(f.recordFile()).LoadRecord(loadedState);
+            QCOMPARE(loadedState.HighName, QStringLiteral("はなこ"));
+            QCOMPARE(loadedState.HighScore, std::int16_t(777));
+            QCOMPARE(loadedState.CheckFlag, ComputeCheckValue(loadedState));
+        }
+    }
+
+    void failedSaveIsReported()
+    {
+        GameFixture f;
+        // A folder where the file should be: nothing can be written there, not even by root.
+        QVERIFY(QDir().mkpath(f.recordFile()));
+        f.form->FIN->trigger();
+        QCOMPARE(f.messages.size(), 2);
+        QVERIFY(f.messages[1].contains(f.recordFile()));
+        QCOMPARE(f.programEnds, 1);
+    }
+};
+
+QTEST_MAIN(TestStartupShutdown)
+#include "tst_startup_shutdown.moc"
