@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace gp {
 
@@ -16,13 +17,14 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
     QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
-    QApplication::setWindowIcon(programIcon());
 
     GameState state;
     Form1 form;
     MainController controller(state, form);
     if (!controller.Form_Load())
         return 0; // a refused record: the store stays as it is
+    // Seven icon sizes are read for the window manager; that can wait for the first frame.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
     return app.exec();
 }
 

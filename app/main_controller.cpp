@@ -5,7 +5,9 @@
 #include "game/face_setup.h"
 #include "game/game_loop.h"
 #include "game/hint_tick.h"
+#include "media/cue_player.h"
 #include "media/help_menu.h"
+#include "media/sdl_audio_output.h"
 #include "media/win_help.h"
 #include "records/check_value.h"
 #include "records/form3.h"
@@ -137,8 +139,18 @@ int MainController::msgBox(const QString& prompt, int style)
 
 void MainController::playCue(const QString& cue)
 {
-    if (m_services.playCue)
+    if (m_services.playCue) {
         m_services.playCue(cue);
+        return;
+    }
+    if (!m_cues) {
+        // The audio device is opened only when the first cue sounds.
+        m_audio = std::make_unique<SdlAudioOutput>();
+        m_cues = std::make_unique<CuePlayer>(
+            QCoreApplication::applicationDirPath(),
+            [this] { return m_form.SilentMode_OnOFF->text(); }, *m_audio);
+    }
+    m_cues->PlayCue(cue);
 }
 
 bool MainController::Form_Load()

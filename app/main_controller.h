@@ -12,6 +12,8 @@
 
 namespace gp {
 
+class AudioOutput;
+class CuePlayer;
 class DragHandlers;
 class Form1;
 class GameLoop;
@@ -77,6 +79,8 @@ private:
     std::unique_ptr<DragHandlers> m_drag;
     std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
+    std::unique_ptr<AudioOutput> m_audio;
+    std::unique_ptr<CuePlayer> m_cues;
     bool m_ending = false;
 };
 

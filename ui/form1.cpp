@@ -87,7 +87,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
-    setWindowIcon(programIcon());
 
     auto* central = new QWidget(this);
     fillWith(central, kTeal);

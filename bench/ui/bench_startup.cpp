@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -47,7 +48,7 @@ int runChild(int argc, char** argv, bool game)
     QApplication app(argc, argv);
     FirstPaint probe;
     if (game) {
-        QApplication::setWindowIcon(gp::programIcon());
+        QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gp::programIcon()); });
         gp::GameState state;
         gp::Form1 form;
         gp::MainController controller(state, form);

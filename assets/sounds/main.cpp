@@ -1,0 +1,169 @@
+// gp-wavegen <outdir>: synthesises the seven cue sounds the game plays from its folder. The same
+// bytes come out on every run, so the build is reproducible.
+
+#include "synth.h"
+#include "wave_file.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Loudness kept well under full scale: the direction cues come once a second during a drag and
+// must not tire the ear; the jingles may stand out a little more.
+constexpr double kDirectionPeak = 0.40; // about -8 dBFS
+constexpr double kJinglePeak = 0.50;    // about -6 dBFS
+
+const std::vector<double> kMellow{1.0, 0.25, 0.08};
+const std::vector<double> kBright{1.0, 0.40, 0.18, 0.08};
+
+// Musical pitches, Hz.
+constexpr double C4 = 261.63, Eb4 = 311.13, G4 = 392.00;
+constexpr double C5 = 523.25, E5 = 659.26, G5 = 783.99;
+constexpr double C6 = 1046.50, E6 = 1318.51, G6 = 1567.98;
+
+struct Cue
+{
+    const char* file;
+    Track left;
+    Track right;
+};
+
+// A short soft blip; the side it comes from is the message, so the pitch stays put.
+Track blip()
+{
+    Track t;
+    addNote(t, {.startHz = 740.0,
+                .endHz = 740.0,
+                .length = 0.20,
+                .harmonics = kMellow,
+                .attack = 0.012,
+                .release = 0.080,
+                .decay = 0.25});
+    normalise(t, kDirectionPeak);
+    return t;
+}
+
+Track glide(double fromHz, double toHz)
+{
+    Track t;
+    addNote(t, {.startHz = fromHz,
+                .endHz = toHz,
+                .length = 0.22,
+                .harmonics = kMellow,
+                .attack = 0.015,
+                .release = 0.070});
+    normalise(t, kDirectionPeak);
+    return t;
+}
+
+// A descending minor motif whose last note sags: a sigh.
+Track bad()
+{
+    Track t;
+    const Note base{.length = 0.30,
+                    .gain = 1.0,
+                    .harmonics = kMellow,
+                    .attack = 0.020,
+                    .release = 0.080,
+                    .decay = 0.6};
+    Note n = base;
+    n.startHz = n.endHz = G4;
+    addNote(t, n);
+    n.startHz = n.endHz = Eb4;
+    n.at = 0.27;
+    addNote(t, n);
+    n.startHz = C4;
+    n.endHz = C4 * 0.96;
+    n.at = 0.54;
+    n.length = 0.56;
+    n.release = 0.25;
+    addNote(t, n);
+    normalise(t, kJinglePeak);
+    return t;
+}
+
+// A rising major triad settling on its fifth: content, not yet a fanfare.
+Track good()
+{
+    Track t;
+    const double pitches[] = {C5, E5, G5};
+    for (int i = 0; i < 3; ++i) {
+        const bool last = i == 2;
+        addNote(t, {.startHz = pitches[i],
+                    .endHz = pitches[i],
+                    .at = 0.13 * i,
+                    .length = last ? 0.55 : 0.18,
+                    .harmonics = kMellow,
+                    .attack = 0.010,
+                    .release = last ? 0.25 : 0.06,
+                    .decay = last ? 0.4 : 0.0});
+    }
+    normalise(t, kJinglePeak);
+    return t;
+}
+
+// A quick arpeggio up two octaves landing on a bright ringing chord.
+Track veryGood()
+{
+    Track t;
+    const double run[] = {C5, E5, G5, C6};
+    for (int i = 0; i < 4; ++i)
+        addNote(t, {.startHz = run[i],
+                    .endHz = run[i],
+                    .at = 0.10 * i,
+                    .length = 0.14,
+                    .harmonics = kBright,
+                    .attack = 0.008,
+                    .release = 0.05});
+    for (double hz : {G5, C6, E6, G6})
+        addNote(t, {.startHz = hz,
+                    .endHz = hz,
+                    .at = 0.40,
+                    .length = 0.85,
+                    .gain = 0.8,
+                    .harmonics = kBright,
+                    .attack = 0.010,
+                    .release = 0.35,
+                    .decay = 0.6});
+    normalise(t, kJinglePeak);
+    return t;
+}
+
+Track silence(const Track& like)
+{
+    return Track(like.size(), 0.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gp-wavegen <outdir>\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+
+    const Track side = blip();
+    const Track up = glide(520.0, 880.0);
+    const Track down = glide(880.0, 520.0);
+    const Track sigh = bad(), fine = good(), triumph = veryGood();
+    const Cue cues[] = {
+        {"Right.Wav", silence(side), side},
+        {"Left.Wav", side, silence(side)},
+        {"Up.Wav", up, up},
+        {"Down.Wav", down, down},
+        {"Bad.Wav", sigh, sigh},
+        {"Good.Wav", fine, fine},
+        {"VeryGood.Wav", triumph, triumph},
+    };
+    for (const Cue& cue : cues) {
+        const std::string path = dir + "/" + cue.file;
+        if (!writeWaveFile(path, cue.left, cue.right)) {
+            std::fprintf(stderr, "gp-wavegen: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "synth.h"
+
+#include <string>
+
+// Writes a 16-bit stereo PCM wave file with the canonical 44-byte header. The channels must be
+// of equal length. Returns false when the file cannot be written.
+bool writeWaveFile(const std::string& path, const Track& left, const Track& right);

@@ -1,0 +1,174 @@
+#include "media/sdl_audio_output.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace gp {
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The cue files' own format, so a cue goes to the device without conversion.
+constexpr int kRate = 44100;
+constexpr Uint8 kChannels = 2;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr int kBytesPerSecond = kRate * kChannels * 2;
+// Small enough that a cue starts and is known to have ended within about a hundredth of a second.
+constexpr Uint16 kBufferFrames = 512;
+constexpr auto kBufferTime = std::chrono::milliseconds(kBufferFrames * 1000 / kRate + 1);
+// A device that stops taking samples must not hang the interface for good.
+constexpr auto kStallGrace = 1s;
+
+std::chrono::milliseconds lengthOf(qsizetype bytes)
+{
+    return std::chrono::milliseconds(bytes * 1000 / kBytesPerSecond);
+}
+
+} // namespace
+
+SdlAudioOutput::SdlAudioOutput(std::chrono::milliseconds idleClose)
+{
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(idleClose);
+    QObject::connect(&m_idleTimer, &QTimer::timeout, &m_idleTimer, [this] { closeIfSilent(); });
+}
+
+SdlAudioOutput::~SdlAudioOutput()
+{
+    closeDevice();
+    if (m_subsystemUp)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudioOutput::play(const QString& path, PlayMode mode)
+{
+    // The file is judged before the device, so a missing file is reported the same way whether
+    // or not there is anything to play it on.
+    const std::optional<QByteArray> samples = loadSamples(path);
+    if (!samples)
+        return false;
+    if (!openDevice())
+        return true;
+
+    SDL_ClearQueuedAudio(m_device);
+    if (SDL_QueueAudio(m_device, samples->constData(), static_cast<Uint32>(samples->size())) != 0)
+        return true;
+    SDL_PauseAudioDevice(m_device, 0);
+    if (mode == PlayMode::Synchronous)
+        waitUntilHeard(lengthOf(samples->size()));
+    m_idleTimer.start();
+    return true;
+}
+
+void SdlAudioOutput::beep()
+{
+    QApplication::beep();
+}
+
+std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
+{
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &buffer, &length))
+        return std::nullopt;
+
+    SDL_AudioCVT cvt{};
+    const int needed =
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate);
+    if (needed < 0) {
+        SDL_FreeWAV(buffer);
+        return std::nullopt;
+    }
+    QByteArray samples(static_cast<qsizetype>(length) * std::max(cvt.len_mult, 1),
+                       Qt::Uninitialized);
+    std::copy_n(buffer, length, samples.data());
+    SDL_FreeWAV(buffer);
+    if (needed == 0)
+        return samples;
+
+    cvt.buf = reinterpret_cast<Uint8*>(samples.data());
+    cvt.len = static_cast<int>(length);
+    if (SDL_ConvertAudio(&cvt) != 0)
+        return std::nullopt;
+    samples.truncate(cvt.len_cvt);
+    return samples;
+}
+
+bool SdlAudioOutput::openDevice()
+{
+    if (m_device != 0)
+        return true;
+    if (m_unavailable)
+        return false;
+    ++m_openAttempts;
+
+    if (!m_subsystemUp) {
+        // SDL would otherwise take over SIGINT and SIGTERM, and the program would no longer end
+        // when asked to.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            m_unavailable = true;
+            return false;
+        }
+        m_subsystemUp = true;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = kRate;
+    wanted.format = kFormat;
+    wanted.channels = kChannels;
+    wanted.samples = kBufferFrames;
+    // No changes allowed: SDL converts to the hardware's format behind the device.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (m_device == 0) {
+        m_unavailable = true;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystemUp = false;
+        return false;
+    }
+    return true;
+}
+
+void SdlAudioOutput::closeDevice()
+{
+    m_idleTimer.stop();
+    if (m_device == 0)
+        return;
+    SDL_CloseAudioDevice(m_device);
+    m_device = 0;
+}
+
+void SdlAudioOutput::waitUntilHeard(std::chrono::milliseconds length)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto deadline = length + kStallGrace;
+    // Sleep through most of what is still queued, then look again in short steps.
+    while (const Uint32 queued = SDL_GetQueuedAudioSize(m_device)) {
+        if (std::chrono::milliseconds(clock.elapsed()) > deadline) {
+            SDL_ClearQueuedAudio(m_device);
+            return;
+        }
+        const auto left = lengthOf(queued);
+        QThread::msleep(std::max<std::chrono::milliseconds>(1ms, left - kBufferTime).count());
+    }
+    // An empty queue means the last buffer has just gone to the device; it still has to sound.
+    QThread::msleep(kBufferTime.count());
+}
+
+void SdlAudioOutput::closeIfSilent()
+{
+    if (m_device != 0 && SDL_GetQueuedAudioSize(m_device) > 0)
+        m_idleTimer.start();
+    else
+        closeDevice();
+}
+
+} // namespace gp

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "media/audio_output.h"
+
+#include <QByteArray>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
+
+namespace gp {
+
+// Plays wave files through SDL's audio subsystem. The device is opened on the first cue and
+// closed again after a spell of silence: an open SDL device keeps its mixing thread waking up
+// even when paused, and the game must idle at no cost. A device that cannot be had is asked for
+// once only; from then on the cues are silent.
+class SdlAudioOutput : public AudioOutput
+{
+public:
+    explicit SdlAudioOutput(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
+    ~SdlAudioOutput() override;
+    SdlAudioOutput(const SdlAudioOutput&) = delete;
+    SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
+
+    bool play(const QString& path, PlayMode mode) override;
+    void beep() override;
+
+    bool isDeviceOpen() const { return m_device != 0; }
+    // How often a device has been asked for since construction.
+    int openAttempts() const { return m_openAttempts; }
+
+private:
+    std::optional<QByteArray> loadSamples(const QString& path) const;
+    bool openDevice();
+    void closeDevice();
+    void waitUntilHeard(std::chrono::milliseconds length);
+    void closeIfSilent();
+
+    quint32 m_device = 0;
+    bool m_subsystemUp = false;
+    bool m_unavailable = false;
+    int m_openAttempts = 0;
+    QTimer m_idleTimer;
+};
+
+} // namespace gp

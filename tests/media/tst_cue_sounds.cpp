@@ -1,0 +1,121 @@
+#include <QDataStream>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray canonicalHeader(quint32 dataBytes)
+{
+    QByteArray header;
+    QDataStream s(&header, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("RIFF", 4);
+    s << quint32(36 + dataBytes);
+    s.writeRawData("WAVEfmt ", 8);
+    s << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(44100 * 4)
+      << quint16(4) << quint16(16);
+    s.writeRawData("data", 4);
+    s << dataBytes;
+    return header;
+}
+
+// Sign changes per sample over a third of the sound: a rough ear for pitch.
+double crossingRate(const QList<int>& s, int third)
+{
+    const qsizetype from = s.size() * third / 3, to = s.size() * (third + 1) / 3;
+    int crossings = 0;
+    for (qsizetype i = from + 1; i < to; ++i)
+        crossings += (s[i - 1] < 0) != (s[i] < 0);
+    return double(crossings) / double(to - from);
+}
+
+} // namespace
+
+class TestCueSounds : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shape_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("heardOn"); // "L", "R" or "LR"
+        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<int>("pitch"); // +1 rises, -1 falls, 0 either
+        QTest::newRow("Right") << "Right.Wav"
+                               << "R" << 250 << 0;
+        QTest::newRow("Left") << "Left.Wav"
+                              << "L" << 250 << 0;
+        QTest::newRow("Up") << "Up.Wav"
+                            << "LR" << 250 << +1;
+        QTest::newRow("Down") << "Down.Wav"
+                              << "LR" << 250 << -1;
+        QTest::newRow("Bad") << "Bad.Wav"
+                             << "LR" << 1500 << -1;
+        QTest::newRow("Good") << "Good.Wav"
+                              << "LR" << 1500 << +1;
+        QTest::newRow("VeryGood") << "VeryGood.Wav"
+                                  << "LR" << 1500 << +1;
+    }
+
+    void shape()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, heardOn);
+        QFETCH(int, maxMs);
+        QFETCH(int, pitch);
+        const QByteArray wav = readAll(GP_PROGRAM_DIR "/" + file);
+        QVERIFY(wav.size() > 44);
+        QCOMPARE(wav.left(44), canonicalHeader(quint32(wav.size() - 44)));
+        QList<int> channels[2];
+        for (qsizetype at = 44; at + 4 <= wav.size(); at += 4)
+            for (int c : {0, 1})
+                channels[c] << qFromLittleEndian<qint16>(wav.constData() + at + 2 * c);
+        const qsizetype ms = channels[0].size() * 1000 / 44100;
+        QVERIFY2(ms >= 100 && ms <= maxMs, qPrintable(QString::number(ms)));
+
+        for (int c : {0, 1}) {
+            const QList<int>& s = channels[c];
+            int peak = 0, steepest = 0;
+            for (qsizetype i = 0; i < s.size(); ++i) {
+                peak = std::max(peak, std::abs(s[i]));
+                steepest = std::max(steepest, i ? std::abs(s[i] - s[i - 1]) : 0);
+            }
+            if (!heardOn.contains("LR"[c])) {
+                QCOMPARE(peak, 0);
+                continue;
+            }
+            // Audible (over -20 dBFS), not over -3 dBFS, no click at the ends or within.
+            QVERIFY2(peak >= 3277 && peak <= 23197, qPrintable(QString::number(peak)));
+            QVERIFY(std::abs(s.first()) < 330 && std::abs(s.last()) < 330);
+            QVERIFY2(steepest < 6554, qPrintable(QString::number(steepest)));
+            const double rise = crossingRate(s, 2) / crossingRate(s, 0);
+            QVERIFY2(pitch == 0 || (pitch > 0 ? rise > 1.2 : rise < 1 / 1.2),
+                     qPrintable(QString::number(rise)));
+        }
+    }
+
+    void generatorIsReproducible()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(QProcess::execute(GP_WAVEGEN, {dir.path()}), 0);
+        for (const char* file : {"Right.Wav", "Left.Wav", "Up.Wav", "Down.Wav", "Bad.Wav",
+                                 "Good.Wav", "VeryGood.Wav"}) {
+            const QByteArray fresh = readAll(dir.filePath(file));
+            QVERIFY2(!fresh.isEmpty() && fresh == readAll(GP_PROGRAM_DIR "/" + QString(file)),
+                     file);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCueSounds)
+#include "tst_cue_sounds.moc"
