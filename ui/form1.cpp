@@ -72,6 +72,7 @@ ShapeControl* makeShape(QWidget* parent, QRect place)
 {
     auto* shape = new ShapeControl(parent);
     shape->setGeometry(place);
+    shape->setAccessibleName(QStringLiteral("枠"));
     return shape;
 }
 
@@ -96,9 +97,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     // Widgets created later lie in front, so each container is filled from the back.
     Label1[0] = makeLabel(central, {}, {749, -40, 50, 23}, font(), kSysWindowBackground);
     Label1[1] = makeLabel(central, {}, {750, -40, 50, 23}, font(), kSysWindowBackground);
+    Label1[0]->setAccessibleName(QStringLiteral("X"));
+    Label1[1]->setAccessibleName(QStringLiteral("Y"));
     DragA = new ImageControl(central);
     DragA->setPicture(QStringLiteral("drag_a"), {32, 32}, false);
     DragA->moveTo(610, 259);
+    DragA->setAccessibleName(QStringLiteral("DragA"));
     buildPlayAreas(central);
     buildFrame(central);
 
@@ -124,6 +128,7 @@ void Form1::buildPlayAreas(QWidget* central)
         auto* area = new PictureBox(vbColor(background[k]), central);
         area->setObjectName(QStringLiteral("Picture1_%1").arg(k));
         area->setGeometry(8, 8, 554, 403);
+        area->setAccessibleName(k == 0 ? QStringLiteral("少女 A") : QStringLiteral("少女 B"));
         area->setPicture(pre + QStringLiteral("blank"), {kFaceWidth, kFaceHeight});
         Picture1[k] = area;
 
@@ -140,10 +145,12 @@ void Form1::buildPlayAreas(QWidget* central)
 
         Image2[k] = new ImageControl(area);
         Image2[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
+        Image2[k]->setAccessibleName(QStringLiteral("完成した顔"));
         Image2[k]->setPicture(pre + QStringLiteral("complete"), {kFaceWidth, kFaceHeight});
 
         Picture2[k] = new PictureBox(vbColor(kLightYellow), area);
         Picture2[k]->setObjectName(QStringLiteral("Picture2_%1").arg(k));
+        Picture2[k]->setAccessibleName(QStringLiteral("カバー"));
         Picture2[k]->setGeometry(k == 0 ? 0 : -88, 0, 440, 402);
     }
 }
@@ -190,8 +197,13 @@ void Form1::buildFrame(QWidget* central)
                             designFont(DesignFace::MsGothic, 12, true), kBlack, kYellow);
     Panel3D3[0] = makePanel(f, twipsRect(396, 576, 1488, 372),
                             designFont(DesignFace::TimesNewRoman, 12, true), kWhite, kRed);
-    Panel3D1->setAccessibleName(QStringLiteral("ヒント"));
+    // The panels' captions are their accessible descriptions; the names say what they show.
+    Panel3D1->setAccessibleName(QStringLiteral("メッセージ"));
     Panel3D2->setAccessibleName(QStringLiteral("残り時間"));
+    Panel3D3[0]->setAccessibleName(QStringLiteral("Heigh Score"));
+    Panel3D3[1]->setAccessibleName(QStringLiteral("記録保持者"));
+    Panel3D4->setAccessibleName(QStringLiteral("Score"));
+    Frame1->setAccessibleName(QStringLiteral("状況"));
 
     Command1 = new QPushButton(QStringLiteral("完了"), f);
     Command1->setGeometry(twipsRect(360, 4200, 1605, 555));

@@ -33,7 +33,7 @@ void Panel3D::setCaption(const QString& caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
-    setAccessibleName(caption);
+    setAccessibleDescription(caption);
     update();
 }
 

@@ -105,6 +105,41 @@ private slots:
         QCOMPARE(f->form->Picture1[0]->childAt(190, 130), cover);
     }
 
+    // Released over the status frame, which takes no drop: the part stays and is still dragged.
+    void releaseOverNothing()
+    {
+        f->controller->start_Click();
+        QTest::mousePress(f->form->Image1[1], Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(
+            f->form->Image1[1], Qt::LeftButton, {},
+            f->form->Image1[1]->mapFrom(f->form.get(), f->form->Frame1->geometry().center()));
+        QCOMPARE(f->form->Image1[1]->pos(), QPoint(465, 55));
+        QCOMPARE(f->state.Dragging, std::int16_t(1));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // Debug mode: the pointer stays and an outline of the part, above the cover, follows it.
+    void debugOutline()
+    {
+        f->state.DebugMode = 1;
+        f->controller->start_Click();
+        f->form->Picture2[0]->show(); // make sure the outline lies above a shown cover
+        QTest::mousePress(f->form->Image1[5], Qt::LeftButton, {}, QPoint(4, 6));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QTest::mouseMove(f->form->Picture2[0], QPoint(100, 90));
+        QWidget* outline = nullptr;
+        for (QWidget* w : f->form->Picture1[0]->findChildren<QWidget*>())
+            if (w->testAttribute(Qt::WA_TransparentForMouseEvents) && w->isVisible())
+                outline = w;
+        QVERIFY(outline);
+        QCOMPARE(outline->geometry(), QRect(96, 84, 32, 32));
+        const auto siblings = f->form->Picture1[0]->children();
+        QVERIFY(siblings.indexOf(outline) > siblings.indexOf(f->form->Picture2[0]));
+        QTest::mouseRelease(f->form->Picture2[0], Qt::LeftButton, {}, QPoint(100, 90));
+        QVERIFY(!outline->isVisible());
+        QCOMPARE(f->form->Image1[5]->pos(), QPoint(96, 84));
+    }
+
     void pointerComesBack()
     {
         f->controller->start_Click();

@@ -5,10 +5,12 @@
 #include "ui/panel3d.h"
 #include "ui/picture_box.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -74,6 +76,19 @@ private slots:
                      QRect(465, kStartColumnTop[p], size.width, size.height));
             QCOMPARE(m_form->Image3[p]->pos(), QPoint(450, kStartColumnTop[p]));
         }
+    }
+
+    void everyControlNamed()
+    {
+        const auto controls = m_form->centralWidget()->findChildren<QWidget*>();
+        QVERIFY(controls.size() > 30);
+        for (QWidget* w : controls) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a);
+            QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_form->Command1)->text(QAccessible::Name),
+                 QStringLiteral("完了"));
     }
 
     void zOrder()

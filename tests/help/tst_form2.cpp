@@ -76,4 +76,4 @@ void Form2Test::okCloses()
 }
 
 QTEST_MAIN(Form2Test)
-#include "form2_test.moc"
+#include "tst_form2.moc"

@@ -198,4 +198,4 @@ void HelpViewerTest::unusableFile()
 }
 
 QTEST_MAIN(HelpViewerTest)
-#include "help_viewer_test.moc"
+#include "tst_help_viewer.moc"
