@@ -47,7 +47,8 @@ QString collectionFileFor(const QString& helpFile)
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_helpFile(QFileInfo(helpFile).absoluteFilePath())
 {
-    setWindowTitle(QStringLiteral("GAL PORTRAIT ヘルプ"));
+    // The desktop adds " — GAL PORTRAIT" to every window title but the main one.
+    setWindowTitle(QStringLiteral("ヘルプ"));
     // Closing the help must never end the game.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(designFont(DesignFace::MsPGothic, 9));
