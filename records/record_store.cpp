@@ -5,8 +5,11 @@
 #include "records/record_number.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace gp {
 
@@ -28,6 +31,36 @@ QString textOf(const QVariant& value)
 QString keyText(const QSettings& settings, const QString& key, const QString& fallback)
 {
     return settings.contains(key) ? textOf(settings.value(key)) : fallback;
+}
+
+// Reads the staged file as bytes, past any cache: the record's section must hold the two numbers
+// as written and the name, and the file must end with a whole line (the end is what a failed
+// write loses).
+bool stagedRecordComplete(const QString& path, const QString& score, const QString& check)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.endsWith('\n'))
+        return false;
+    bool inSection = false;
+    bool hasName = false;
+    bool hasScore = false;
+    bool hasCheck = false;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inSection = line == "[GAL%20PORTRAIT]";
+            continue;
+        }
+        if (!inSection)
+            continue;
+        hasName = hasName || line.startsWith("H_Name=");
+        hasScore = hasScore || line == "H_Score=" + score.toLatin1();
+        hasCheck = hasCheck || line == "CheckFlag=" + check.toLatin1();
+    }
+    return hasName && hasScore && hasCheck;
 }
 
 } // namespace
@@ -62,28 +95,43 @@ bool RecordStore::SaveRecord(const GameState& state) const
     const QString name = removeLeadingBlanks(state.HighName);
     const std::int16_t checkFlag =
         name == state.HighName ? state.CheckFlag : ComputeCheckValue(name, state.HighScore);
-    const QString keys[] = {NameKey, ScoreKey, CheckKey};
     const QString texts[] = {name, QString::number(state.HighScore), QString::number(checkFlag)};
+
+    // QSettings' own temporary file can be renamed over the record even when its last write
+    // failed (a full disk), and its cache then reads back what it meant to write. So the record
+    // is written to a file of its own beside the old one, checked on disk, and only then renamed
+    // over it: the old record stays until a complete new one replaces it.
+    QTemporaryFile staging(m_filePath + QStringLiteral(".XXXXXX"));
+    staging.setAutoRemove(true);
+    if (!staging.open())
+        return false;
+    QFile old(m_filePath);
+    if (old.open(QIODevice::ReadOnly)) {
+        // Other programs' sections of the same file are kept.
+        const QByteArray before = old.readAll();
+        if (staging.write(before) != before.size() || !staging.flush())
+            return false;
+    }
+    staging.close();
     {
-        QSettings settings(m_filePath, QSettings::IniFormat);
-        // Through a temporary file and a rename: an interrupted save leaves the old record.
+        QSettings settings(staging.fileName(), QSettings::IniFormat);
         settings.setAtomicSyncRequired(true);
         settings.beginGroup(Section);
-        for (int i = 0; i < 3; ++i)
-            settings.setValue(keys[i], texts[i]);
+        settings.setValue(NameKey, texts[0]);
+        settings.setValue(ScoreKey, texts[1]);
+        settings.setValue(CheckKey, texts[2]);
         settings.endGroup();
         settings.sync();
-        // A FormatError only says unreadable lines of the old file were dropped; the read-back
-        // below tells whether the record is there.
+        // A FormatError only says unreadable lines of the old file were dropped.
         if (settings.status() == QSettings::AccessError)
             return false;
     }
-    QSettings written(m_filePath, QSettings::IniFormat);
-    written.beginGroup(Section);
-    for (int i = 0; i < 3; ++i) {
-        if (!written.contains(keys[i]) || textOf(written.value(keys[i])) != texts[i])
-            return false;
-    }
+    if (!stagedRecordComplete(staging.fileName(), texts[1], texts[2]))
+        return false;
+    if (std::rename(QFile::encodeName(staging.fileName()).constData(),
+                    QFile::encodeName(m_filePath).constData()) != 0)
+        return false;
+    staging.setAutoRemove(false);
     return true;
 }
 
