@@ -1,9 +1,11 @@
 #include "records/form3.h"
 
-#include "game/rounding.h"
 #include "records/name_validator.h"
 #include "records/record_name.h"
 #include "records/record_panels.h"
+#include "ui/design_font.h"
+#include "ui/twips.h"
+#include "ui/vb_color.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,36 +14,6 @@
 namespace gp {
 
 namespace {
-
-// The window was designed in twips; 15 of them make a pixel on the 96 dpi screen.
-int px(int twips)
-{
-    return roundHalfEven(twips / 15.0);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
-// Colours were designed as 0x00BBGGRR.
-QColor bgr(unsigned value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-// Point sizes as pixel sizes at 96 dpi; the design fonts first, the free look-alikes after.
-QFont designFont(const QStringList& families, int points, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(points * 96 / 72);
-    font.setBold(bold);
-    return font;
-}
-
-const QStringList Mincho = {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")};
-const QStringList Times = {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
 
 void paint(QWidget* widget, QColor background, QPalette::ColorRole role)
 {
@@ -58,7 +30,7 @@ Form3::Form3(GameState& state, RecordPanels& panels, QWidget* parent)
       m_state(state), m_panels(panels)
 {
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
-    setFixedSize(px(3384), px(1656));
+    setFixedSize(twipsToPixels(3384), twipsToPixels(1656));
     // The system's window background, the one text boxes use, not the button face.
     setAutoFillBackground(true);
     paint(this, palette().color(QPalette::Base), QPalette::Window);
@@ -67,34 +39,34 @@ Form3::Form3(GameState& state, RecordPanels& panels, QWidget* parent)
     Label1 = new QLabel(QStringLiteral(" おめでとう!  記録更新です"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(270, 180, 2235, 735));
-    Label1->setFont(designFont(Mincho, 15, true));
+    Label1->setFont(designFont(DesignFace::MsMincho, 15, true));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setAutoFillBackground(true);
-    paint(Label1, bgr(0x404000), QPalette::Window);
+    paint(Label1, vbColor(0x404000), QPalette::Window);
     paint(Label1, Qt::white, QPalette::WindowText);
 
     Label2 = new QLabel(QStringLiteral("Name : "), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(twipsRect(270, 1080, 1005, 315));
-    Label2->setFont(designFont(Times, 12, true));
+    Label2->setFont(designFont(DesignFace::TimesNewRoman, 12, true));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setAutoFillBackground(true);
-    paint(Label2, bgr(0x80FF80), QPalette::Window);
+    paint(Label2, vbColor(0x80FF80), QPalette::Window);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(1350, 1020, 1455, 420));
-    Text1->setFont(designFont(Mincho, 12, false));
+    Text1->setFont(designFont(DesignFace::MsMincho, 12));
     Text1->setValidator(new NameValidator(Text1));
-    paint(Text1, bgr(0xFFFF00), QPalette::Base);
+    paint(Text1, vbColor(0xFFFF00), QPalette::Base);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(2670, 240, 615, 315));
-    Command1->setFont(designFont(Times, 12, false));
-    // OK was not made the default button, so Enter in the name box does not close the dialog.
-    Command1->setAutoDefault(false);
+    Command1->setFont(designFont(DesignFace::TimesNewRoman, 12));
+    // Enter after typing the name confirms it, as a player expects.
+    Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 
     Text1->setFocus();

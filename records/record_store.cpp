@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -97,6 +98,10 @@ bool RecordStore::SaveRecord(const GameState& state) const
         name == state.HighName ? state.CheckFlag : ComputeCheckValue(name, state.HighScore);
     const QString texts[] = {name, QString::number(state.HighScore), QString::number(checkFlag)};
 
+    // A first save on a fresh account finds no ~/.config yet: QSettings made the folder itself,
+    // the staging file does not.
+    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+        return false;
     // QSettings' own temporary file can be renamed over the record even when its last write
     // failed (a full disk), and its cache then reads back what it meant to write. So the record
     // is written to a file of its own beside the old one, checked on disk, and only then renamed

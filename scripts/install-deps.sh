@@ -7,7 +7,8 @@ pkgs=(
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
-    xvfb xauth
+    xvfb xauth xdotool
+    dpkg-dev
 )
 missing=()
 for p in "${pkgs[@]}"; do

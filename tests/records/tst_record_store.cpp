@@ -193,6 +193,10 @@ void TestRecordStore::saveIntoMissingFolder()
     file.close();
     QVERIFY(!RecordStore(blocker + "/YRM.ini").SaveRecord(GameState()));
     QVERIFY(!RecordStore(m_dir.path()).SaveRecord(GameState()));
+    // A folder that is merely missing, like ~/.config on a fresh account, is made.
+    const QString fresh = m_dir.filePath("home/.config/YRM.ini");
+    QVERIFY(RecordStore(fresh).SaveRecord(GameState()));
+    QVERIFY(QFile::exists(fresh));
 }
 
 void TestRecordStore::failedSaveKeepsOldFile()

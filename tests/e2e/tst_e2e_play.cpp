@@ -1,0 +1,459 @@
+// Plays the real program on an X server of its own, through the same pointer and key events a
+// player makes (xdotool), and reads the record file it leaves behind. The driver itself is a Qt
+// client of that server only to look at the screen.
+
+#include "game/face_geometry.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <poll.h>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace gp;
+
+namespace {
+
+QString g_program;
+QByteArray g_display;
+
+constexpr int kTimeoutMs = 15000;
+constexpr QRgb kCyan = 0x00FFFF;
+constexpr QRgb kCover = 0xFFFF80;
+
+// An Xvfb that picks a free display itself (-displayfd), so parallel runs never collide. It dies
+// with the driver, even a crashed one.
+class XServer
+{
+public:
+    ~XServer()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    bool start()
+    {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return false;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(fds[0]);
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+            const std::string fd = std::to_string(fds[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                     "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+            std::perror("Xvfb");
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        if (m_pid < 0) {
+            ::close(fds[0]);
+            return false;
+        }
+        std::string number;
+        pollfd p{fds[0], POLLIN, 0};
+        char c = 0;
+        while (::poll(&p, 1, kTimeoutMs) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        ::close(fds[0]);
+        if (c != '\n' || number.empty())
+            return false;
+        m_display = ':' + QByteArray::fromStdString(number);
+        return true;
+    }
+
+    QByteArray display() const { return m_display; }
+
+private:
+    pid_t m_pid = -1;
+    QByteArray m_display;
+};
+
+QProcessEnvironment xEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
+// Runs xdotool to the end; false when it failed (a search that finds nothing fails too).
+bool xdotool(const QStringList& args, QString* output = nullptr)
+{
+    QProcess p;
+    p.setProcessEnvironment(xEnvironment());
+    p.start(QStringLiteral("xdotool"), args);
+    if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
+        p.exitCode() != 0)
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAllStandardOutput());
+    return true;
+}
+
+// Polls until the condition holds, keeping the driver's own events flowing.
+bool waitFor(const std::function<bool()>& condition)
+{
+    QDeadlineTimer deadline(kTimeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+QStringList at(QPoint point)
+{
+    return {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())};
+}
+
+QImage screenShot()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+bool hasColour(const QImage& image, QPoint point, QRgb rgb)
+{
+    return image.rect().contains(point) && (image.pixel(point) & 0xFFFFFF) == rgb;
+}
+
+// The check value of an ASCII name: its bytes XORed, masked by NOT score, on 16 bits.
+int asciiCheckValue(const QByteArray& name, int score)
+{
+    int x = 0;
+    for (char c : name)
+        x ^= static_cast<unsigned char>(c);
+    return static_cast<std::int16_t>(x & ~score);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestE2EPlay : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<QProcess> m_game;
+    QRect m_window;   // the main window on the screen
+    QPoint m_area;    // girl A's play area, top left, on the screen
+    QPoint m_central; // the central widget below the menu bar
+
+    QString recordFile() const { return m_home->filePath(QStringLiteral(".config/YRM.ini")); }
+
+    bool launch()
+    {
+        QProcessEnvironment env = xEnvironment();
+        env.insert(QStringLiteral("HOME"), m_home->path());
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        // No sound card here; SDL's dummy device still takes the cues as a card would.
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        m_game = std::make_unique<QProcess>();
+        m_game->setProcessEnvironment(env);
+        m_game->setProcessChannelMode(QProcess::ForwardedChannels);
+        m_game->start(g_program, {});
+        return m_game->waitForStarted(kTimeoutMs);
+    }
+
+    // The program's visible top-level windows, largest first: the main window, then any box,
+    // dialog or open menu.
+    QList<QRect> windows() const
+    {
+        QString ids;
+        if (!xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--pid"), QString::number(m_game->processId())},
+                     &ids))
+            return {};
+        QList<QRect> found;
+        for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            QString shell;
+            xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}, &shell);
+            QRect r;
+            for (const QString& line : shell.split(QLatin1Char('\n'))) {
+                const int value = line.section(QLatin1Char('='), 1).toInt();
+                if (line.startsWith(QLatin1String("X=")))
+                    r.moveLeft(value);
+                else if (line.startsWith(QLatin1String("Y=")))
+                    r.moveTop(value);
+                else if (line.startsWith(QLatin1String("WIDTH=")))
+                    r.setWidth(value);
+                else if (line.startsWith(QLatin1String("HEIGHT=")))
+                    r.setHeight(value);
+            }
+            if (!r.isEmpty())
+                found << r;
+        }
+        std::sort(found.begin(), found.end(), [](const QRect& a, const QRect& b) {
+            return a.width() * a.height() > b.width() * b.height();
+        });
+        return found;
+    }
+
+    // The window besides the main one, if one is open.
+    QRect secondWindow() const
+    {
+        const QList<QRect> all = windows();
+        return all.size() > 1 ? all[1] : QRect();
+    }
+
+    // Finds the main window and, by its cyan tray, girl A's play area; true once it is drawn.
+    bool locateMainWindow()
+    {
+        const QList<QRect> all = windows();
+        if (all.isEmpty())
+            return false;
+        m_window = all.first();
+        const QImage shot = screenShot();
+        QRect tray;
+        for (int y = m_window.top(); y <= m_window.bottom(); ++y)
+            for (int x = m_window.left(); x <= m_window.right(); ++x)
+                if (hasColour(shot, {x, y}, kCyan))
+                    tray |= QRect(x, y, 1, 1);
+        // The tray is the play area's strip right of the face: x 440..553, from its top down.
+        if (tray.width() != kPlayAreaWidth - kFaceWidth || tray.height() < kPlayAreaHeight)
+            return false;
+        m_area = tray.topLeft() - QPoint(kFaceWidth, 0);
+        m_central = m_area - QPoint(8, 8);
+        return true;
+    }
+
+    static bool click(QPoint point)
+    {
+        return xdotool(at(point) << QStringLiteral("click") << QStringLiteral("1"));
+    }
+
+    static bool key(const QString& keys) { return xdotool({QStringLiteral("key"), keys}); }
+
+    // Opens the "ゲーム" menu with the pointer and clicks its first or its last item.
+    bool chooseFromGameMenu(bool last)
+    {
+        const int menuBarHeight = m_central.y() - m_window.top();
+        if (menuBarHeight < 10 || menuBarHeight > 60) {
+            qWarning("no room for a menu bar: %d pixels", menuBarHeight);
+            return false;
+        }
+        QRect menu;
+        if (!click({m_window.left() + 20, m_window.top() + menuBarHeight / 2}) ||
+            !waitFor([&] { return (menu = secondWindow()).isValid(); }))
+            return false;
+        if (menu.top() < m_central.y() - 2 || menu.height() < 40) {
+            qWarning("not the menu: %d,%d %dx%d", menu.x(), menu.y(), menu.width(), menu.height());
+            return false;
+        }
+        // Three items and a separator: an eighth of the height lies inside the first or last.
+        const int y = last ? menu.bottom() - menu.height() / 8 : menu.top() + menu.height() / 8;
+        return click({menu.left() + menu.width() / 2, y}) &&
+               waitFor([&] { return secondWindow() != menu; });
+    }
+
+    bool coverShown() const
+    {
+        const QImage shot = screenShot();
+        for (QPoint p : {QPoint(5, 5), QPoint(220, 200), QPoint(kFaceWidth - 5, kFaceHeight - 5)})
+            if (!hasColour(shot, m_area + p, kCover))
+                return false;
+        return true;
+    }
+
+    QRect trayPlace(int part) const
+    {
+        const SizeI s = kPartSizes[GirlA][part];
+        return {m_area + QPoint(kStartColumnLeft[GirlA], kStartColumnTop[part]),
+                QSize(s.width, s.height)};
+    }
+
+    bool trayPlaceEmpty(int part) const
+    {
+        const QImage shot = screenShot();
+        const QRect r = trayPlace(part);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (!hasColour(shot, {x, y}, kCyan))
+                    return false;
+        return true;
+    }
+
+    // Presses the part at its middle and lets go with that point over its target.
+    bool dragToTarget(int part)
+    {
+        const QRect from = trayPlace(part);
+        const QPoint grab = from.topLeft() + QPoint(from.width() / 2, from.height() / 2);
+        const QPoint target = m_area + QPoint(kTargets[GirlA][part].x, kTargets[GirlA][part].y);
+        QStringList moves = at(grab) << QStringLiteral("mousedown") << QStringLiteral("1");
+        for (int step = 1; step <= 4; ++step)
+            moves << at(grab + (target - grab) * step / 4);
+        moves << QStringLiteral("mouseup") << QStringLiteral("1");
+        return xdotool(moves);
+    }
+
+    void expectCleanExit()
+    {
+        QVERIFY(m_game->waitForFinished(kTimeoutMs));
+        QCOMPARE(m_game->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_game->exitCode(), 0);
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+    }
+
+    void cleanup()
+    {
+        if (QTest::currentTestFailed()) {
+            const QString shot = QDir::current().absoluteFilePath(
+                QStringLiteral("%1-failed.png").arg(QLatin1String(QTest::currentTestFunction())));
+            if (screenShot().save(shot))
+                qWarning("the screen at the failure: %s", qPrintable(shot));
+        }
+        if (m_game && m_game->state() != QProcess::NotRunning) {
+            m_game->kill();
+            m_game->waitForFinished();
+        }
+        m_game.reset();
+        m_home.reset();
+    }
+
+    void playsAPerfectGameAndKeepsTheRecord()
+    {
+        QVERIFY(launch());
+        QVERIFY2(waitFor([this] { return locateMainWindow(); }), "no main window with a tray");
+        QCOMPARE(m_central.x(), m_window.left());
+        QVERIFY(!secondWindow().isValid());
+
+        QVERIFY(chooseFromGameMenu(false)); // ゲーム開始
+        QVERIFY2(waitFor([this] { return coverShown(); }), "the game did not start");
+        for (int part = 0; part < kPartCount; ++part) {
+            QVERIFY(!trayPlaceEmpty(part));
+            QVERIFY(dragToTarget(part));
+            // Dropped on the face, the part vanishes under the cover.
+            QVERIFY2(waitFor([&] { return trayPlaceEmpty(part); }),
+                     qPrintable(QStringLiteral("part %1 stayed in the tray").arg(part)));
+        }
+
+        // 完了, in the status frame beside the play area.
+        QVERIFY(click(m_central + QPoint(572 + 24 + 107 / 2, 9 + 280 + 37 / 2)));
+        QRect dialog;
+        QVERIFY2(waitFor([&] { return (dialog = secondWindow()).isValid(); }),
+                 "no new-record dialog");
+        QVERIFY(!coverShown());
+        // The name box has the focus; Tab goes on to OK, which Space presses. Keys go to the window
+        // under the pointer, as no window manager hands out the focus.
+        QVERIFY(xdotool(at(dialog.center()) << QStringLiteral("type") << QStringLiteral("Hana")));
+        QVERIFY(key(QStringLiteral("Tab")));
+        QVERIFY(key(QStringLiteral("space")));
+        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
+        QVERIFY(!QFile::exists(recordFile())); // kept only when the program ends
+
+        QVERIFY(chooseFromGameMenu(true)); // 終了
+        QRect confirm;
+        QVERIFY2(waitFor([&] { return (confirm = secondWindow()).isValid(); }),
+                 "no question before quitting");
+        QVERIFY(xdotool(at(confirm.center()) << QStringLiteral("key") << QStringLiteral("Return")));
+        expectCleanExit();
+        if (QTest::currentTestFailed())
+            return;
+
+        const QByteArray bytes = fileBytes(recordFile());
+        QVERIFY2(bytes.contains("[GAL%20PORTRAIT]"), bytes.constData());
+        QSettings ini(recordFile(), QSettings::IniFormat);
+        ini.beginGroup(QStringLiteral("GAL PORTRAIT"));
+        QCOMPARE(ini.value(QStringLiteral("H_Name")).toString(), QStringLiteral("Hana"));
+        QCOMPARE(ini.value(QStringLiteral("H_Score")).toInt(), 1000);
+        QCOMPARE(ini.value(QStringLiteral("CheckFlag")).toInt(), asciiCheckValue("Hana", 1000));
+    }
+
+    void refusesAnEditedRecord()
+    {
+        QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral(".config")));
+        // A genuine record of 1000 points by "Hana", its check value edited.
+        const QByteArray stored = "[GAL%20PORTRAIT]\nH_Name=Hana\nH_Score=1000\nCheckFlag=" +
+                                  QByteArray::number(asciiCheckValue("Hana", 1000) + 1) + '\n';
+        {
+            QFile f(recordFile());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(stored);
+        }
+        const QDateTime written = QFileInfo(recordFile()).lastModified();
+
+        QVERIFY(launch());
+        QRect box;
+        QVERIFY2(waitFor([&] { return (box = secondWindow()).isValid(); }), "no message box");
+        // The critical icon: a red disc in the box.
+        QVERIFY2(waitFor([&] {
+                     const QImage shot = screenShot().copy(box);
+                     int red = 0;
+                     for (int y = 0; y < shot.height(); ++y)
+                         for (int x = 0; x < shot.width(); ++x) {
+                             const QRgb c = shot.pixel(x, y);
+                             red += qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90;
+                         }
+                     return red > 50;
+                 }),
+                 "no critical icon");
+        QVERIFY(xdotool(at(box.center()) << QStringLiteral("key") << QStringLiteral("Return")));
+        expectCleanExit();
+        QCOMPARE(fileBytes(recordFile()), stored);
+        QCOMPARE(QFileInfo(recordFile()).lastModified(), written);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // The program under test comes first; QtTest's own options follow.
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM [QtTest options]\n", argv[0]);
+        return 2;
+    }
+    g_program = QString::fromLocal8Bit(argv[1]);
+    argv[1] = argv[0];
+    --argc;
+    ++argv;
+
+    // The package list installs Xvfb, so a server that cannot start is a failure, not a skip.
+    XServer server;
+    if (!server.start()) {
+        std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n");
+        return 1;
+    }
+    g_display = server.display();
+    qputenv("DISPLAY", g_display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    TestE2EPlay test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_e2e_play.moc"

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# check_install.sh CMAKE BUILD_DIR PROGRAM_DIR BIN_DIR DATA_DIR
+# Installs BUILD_DIR into a scratch prefix and checks the layout a desktop expects: the program
+# folder with everything the program looks up beside itself, a launcher that leads there, the
+# icon in every hicolor size, and a menu entry and metainfo whose names match what is installed.
+set -euo pipefail
+cmake=$1 build=$2 program_dir=$3 bin_dir=$4 data_dir=$5
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+if ! "$cmake" --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+    cat "$prefix.log"; rm -f "$prefix.log"
+    echo "FAIL: cmake --install"; exit 1
+fi
+rm -f "$prefix.log"
+
+# The program folder: the files must be the ones the build made, not merely present.
+prog=$prefix/$program_dir
+[ -f "$prog/gal-portrait" ] && [ -x "$prog/gal-portrait" ] || fail "no executable in $program_dir"
+for f in Right.Wav Left.Wav Up.Wav Down.Wav Bad.Wav Good.Wav VeryGood.Wav portrait.hlp; do
+    if [ ! -f "$prog/$f" ]; then
+        fail "$f missing from $program_dir"
+    elif ! cmp -s "$prog/$f" "$build/bin/$f"; then
+        fail "$program_dir/$f differs from the build's"
+    fi
+done
+n=$(find "$prog" -maxdepth 1 -type f | wc -l)
+[ "$n" -eq 9 ] || fail "$program_dir holds $n files, expected the executable and 8 data files"
+
+# The launcher must be relative, or a staged install (DESTDIR, a .deb) would point into the stage.
+launcher=$prefix/$bin_dir/gal-portrait
+if [ ! -L "$launcher" ]; then
+    fail "$bin_dir/gal-portrait is not a symlink"
+else
+    target=$(readlink "$launcher")
+    [ "${target#/}" = "$target" ] || fail "launcher target is absolute: $target"
+    [ "$(readlink -f "$launcher")" = "$(readlink -f "$prog/gal-portrait")" ] ||
+        fail "launcher leads to $(readlink -f "$launcher"), not the program folder"
+fi
+
+# The desktop entry: Exec and Icon must name what was installed.
+desktop=$prefix/$data_dir/applications/gal-portrait.desktop
+entry() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+if [ ! -f "$desktop" ]; then
+    fail "no $data_dir/applications/gal-portrait.desktop"
+else
+    exec_cmd=$(entry Exec); exec_cmd=${exec_cmd%% *}
+    [ -n "$exec_cmd" ] && [ -e "$prefix/$bin_dir/$exec_cmd" ] ||
+        fail "Exec=$exec_cmd is not in $bin_dir"
+    icon=$(entry Icon)
+    [ -n "$icon" ] || fail "desktop entry has no Icon"
+fi
+
+# Each icon size must hold a PNG of that size (width and height from the IHDR chunk).
+for size in 16 24 32 48 64 128 256; do
+    png=$prefix/$data_dir/icons/hicolor/${size}x${size}/apps/${icon:-gal-portrait}.png
+    if [ ! -f "$png" ]; then
+        fail "no icon $png"
+        continue
+    fi
+    [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+        fail "${size}x${size} icon is not a PNG"
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+    [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} icon is $dims"
+done
+
+# The metainfo: one file, named after its id, launching the installed desktop entry.
+metainfos=("$prefix/$data_dir"/metainfo/*.metainfo.xml)
+if [ ${#metainfos[@]} -ne 1 ] || [ ! -f "${metainfos[0]}" ]; then
+    fail "expected one metainfo file, found: ${metainfos[*]}"
+else
+    metainfo=${metainfos[0]}
+    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
+    [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || fail "metainfo file not named after id $id"
+    grep -q '<launchable type="desktop-id">gal-portrait.desktop</launchable>' "$metainfo" ||
+        fail "metainfo does not launch gal-portrait.desktop"
+    grep -q "<binary>gal-portrait</binary>" "$metainfo" || fail "metainfo provides no gal-portrait binary"
+fi
+
+# The validators are checking tools, not build dependencies: without them this part is skipped.
+if command -v desktop-file-validate >/dev/null; then
+    [ -f "$desktop" ] && { desktop-file-validate "$desktop" || fail "desktop-file-validate"; }
+else
+    echo "SKIPPED: desktop-file-validate not installed (Debian package desktop-file-utils)"
+fi
+if command -v appstreamcli >/dev/null; then
+    [ -n "${metainfo:-}" ] && { appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"; }
+else
+    echo "SKIPPED: appstreamcli not installed (Debian package appstream)"
+fi
+
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "install layout OK"
