@@ -18,6 +18,7 @@
 #include "ui/panel3d.h"
 #include "ui/part_dragger.h"
 #include "ui/picture_box.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -167,8 +168,8 @@ bool MainController::Form_Load()
     const QRect area = m_form.Picture1[0]->geometry();
     m_form.Frame1->move(area.x() + area.width() + 10, m_form.Frame1->y());
     const QRect frame = m_form.Frame1->geometry();
-    m_form.setOuterSizeTwips((frame.x() + frame.width() + 10) * 15,
-                             (frame.y() + frame.height() + 65) * 15);
+    m_form.setOuterSizeTwips((frame.x() + frame.width() + 10) * kTwipsPerPixel,
+                             (frame.y() + frame.height() + 65) * kTwipsPerPixel);
 
     Pause_Click();
     SetUpFace(m_state, m_form);

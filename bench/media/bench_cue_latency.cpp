@@ -28,7 +28,6 @@
 #include <unistd.h>
 #include <vector>
 
-
 using namespace gp;
 
 using namespace std::chrono;

@@ -122,4 +122,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCuePlayer)
 #include "tst_cue_player.moc"
-

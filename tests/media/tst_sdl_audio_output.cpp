@@ -131,4 +131,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestSdlAudioOutput)
 #include "tst_sdl_audio_output.moc"
-
