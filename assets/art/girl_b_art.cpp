@@ -1,56 +1,101 @@
 #include "assets/art/girl_b_art.h"
 
-#include "assets/art/anime_eye.h"
 #include "assets/art/paint_kit.h"
 #include "game/face_geometry.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
 
 namespace art {
 
 namespace {
 
-const QColor kSkin(0xFF, 0xEF, 0xE4);
-const QColor kSkinEdge(0xFD, 0xDF, 0xCF);
-const QColor kSkinShade(0xF4, 0xC4, 0xAE);
-const QColor kSkinLine(0xC8, 0x84, 0x6C);
-const QColor kHairLight(0xFF, 0xEE, 0xB0);
-const QColor kHair(0xF6, 0xCC, 0x6A);
-const QColor kHairDark(0xD9, 0x9C, 0x3E);
-const QColor kHairLine(0x9C, 0x62, 0x22);
+const Palette kPalette{
+    .skin = QColor(0xFF, 0xEF, 0xE4),
+    .skinEdge = QColor(0xFD, 0xDF, 0xCF),
+    .skinShade = QColor(0xF4, 0xC4, 0xAE),
+    .skinLine = QColor(0xC8, 0x84, 0x6C),
+    .hairLight = QColor(0xFF, 0xEE, 0xB0),
+    .hair = QColor(0xF6, 0xCC, 0x6A),
+    .hairDark = QColor(0xD9, 0x9C, 0x3E),
+    .hairLine = QColor(0x9C, 0x62, 0x22),
+};
 const QColor kPink(0xFF, 0x6F, 0xA6);
 
-QPainterPath facePath()
-{
-    QPainterPath face(QPointF(108, 110));
-    face.cubicTo(104, 180, 106, 218, 118, 246);
-    face.cubicTo(140, 284, 192, 314, 220, 316);
-    face.cubicTo(248, 314, 300, 284, 322, 246);
-    face.cubicTo(334, 218, 336, 180, 332, 110);
-    face.cubicTo(326, 30, 114, 30, 108, 110);
-    face.closeSubpath();
-    return face;
-}
-
-// The fringe keeps above the eyebrow rectangles and dips only between them.
-QPainterPath frontHairPath()
-{
-    QPainterPath h(QPointF(100, 204));
-    h.cubicTo(80, 110, 112, 20, 220, 18);
-    h.cubicTo(328, 20, 360, 110, 340, 204);
-    h.cubicTo(338, 236, 334, 262, 330, 290);
-    h.cubicTo(324, 250, 326, 196, 334, 136);
-    addHem(h, {{316, 104}, {306, 132}, {300, 112}, {290, 126}, {282, 96},  {268, 132}, {262, 110},
-               {254, 124}, {246, 98},  {222, 168}, {204, 98},  {192, 128}, {186, 112}, {174, 132},
-               {166, 96},  {152, 130}, {146, 112}, {136, 126}, {128, 100}, {102, 134}},
-           12);
-    h.cubicTo(112, 180, 116, 250, 110, 290);
-    h.cubicTo(106, 262, 102, 236, 100, 204);
-    h.closeSubpath();
-    return h;
-}
+const GirlStyle kStyle{
+    .girl = gp::GirlB,
+    .colours = kPalette,
+    .ear = {.start = {-112, 176},
+            .upper = {{-130, 164}, {-140, 188}, {-131, 208}},
+            .lower = {{-127, 220}, {-118, 224}, {-110, 218}},
+            .foldStart = {-118, 184},
+            .fold = {{-131, 182}, {-132, 202}, {-121, 210}},
+            .foldWidth = 2.4},
+    .skin = {.centre = {214, 200}, .radius = 150, .farShadow = 100, .nearShadow = 150},
+    .blush = {.left = {148, 228},
+              .right = {292, 228},
+              .rx = 26,
+              .ry = 11,
+              .glow = QColor(0xFF, 0x86, 0xA0, 130),
+              .hatch = QColor(0xF2, 0x78, 0x92, 150),
+              .hatchX = {138.0, 146.0, 154.0, 284.0, 292.0, 300.0},
+              .hatchTop = 222,
+              .hatchBottom = 232,
+              .hatchWidth = 1.3},
+    .fringe = {.top = 22,
+               .bottom = 170,
+               .midStop = 0.4,
+               .shineColour = QColor(255, 255, 240, 160),
+               .shine = {{220, 150}, 118, 96, 200, 340, 24, 16, 7},
+               .lineAlpha = 120,
+               .lines = {{{206, 30}, {186, 70}, {176, 100}, {172, 130}, 1.6},
+                         {{232, 30}, {236, 80}, {230, 130}, {223, 166}, 1.6},
+                         {{180, 34}, {150, 70}, {140, 100}, {140, 130}, 1.4},
+                         {{260, 34}, {286, 70}, {292, 100}, {290, 130}, 1.4},
+                         {{140, 44}, {104, 100}, {96, 180}, {100, 290}, 1.4},
+                         {{300, 44}, {336, 100}, {344, 180}, {340, 290}, 1.4}},
+               .glossAlpha = 200,
+               .glosses = {{{214, 40}, {204, 80}, {200, 110}, {198, 128}, 2.4},
+                           {{258, 44}, {268, 80}, {266, 110}, {262, 128}, 2.2},
+                           {{120, 70}, {100, 120}, {96, 200}, {96, 270}, 2.2}}},
+    .eyebrow = {.start = {-32, 4},
+                .curve = {{-20, -4}, {10, -5}, {36, 1}},
+                .colour = QColor(0xB8, 0x80, 0x36)},
+    .eye = {.outer = {-27, -5},
+            .inner = {27, 4},
+            .upper1 = {-18, -24},
+            .upper2 = {12, -24},
+            .lower1 = {17, 18},
+            .lower2 = {-14, 16},
+            .iris = QRectF(-14, -18, 29, 34),
+            .lashWidth = 5,
+            .wingTip = {-28.5, -12},
+            .crease1 = {-20, -18.5},
+            .crease2 = {-2, -23.5},
+            .crease3 = {13, -19.5},
+            .lowerLash = 0.5},
+    .eyeColours = {.lash = QColor(0x3A, 0x22, 0x16),
+                   .irisDark = QColor(0x0B, 0x4A, 0x3A),
+                   .irisMid = QColor(0x1E, 0x9A, 0x6E),
+                   .irisLight = QColor(0x9E, 0xF0, 0xC4),
+                   .pupil = QColor(0x08, 0x2A, 0x22),
+                   .white = Qt::white,
+                   .whiteShade = QColor(0xDA, 0xE6, 0xDE),
+                   .crease = Qt::transparent}, // the heavy lid line needs no fold above it
+    .nose = {.bridgeStart = {1, -12},
+             .bridge = {{4, -4}, {8, 2}, {5, 7}},
+             .bridgeWidth = 4.2,
+             .tipStart = {-5, 8},
+             .tipControl = {1, 11},
+             .tipEnd = {6, 7},
+             .highlight = {-1, 2}},
+    .lips = {.mouth = QColor(0xB0, 0x32, 0x44),
+             .tongue = QColor(0xF6, 0x86, 0x98),
+             .line = QColor(0x74, 0x24, 0x28),
+             .tongueCentre = {0, 6.5},
+             .tongueRx = 8,
+             .tongueRy = 4.5},
+};
 
 QPainterPath tailPath()
 {
@@ -66,16 +111,45 @@ QPainterPath tailPath()
     return t;
 }
 
-} // namespace
-
-void GirlBArt::paintBlank(QPainter& p) const
+class GirlBArt : public GirlArt
 {
-    paintBackground(p);
-    paintBackHair(p);
-    paintBody(p);
-    paintFace(p);
-    paintFrontHair(p);
-    paintTies(p);
+public:
+    GirlBArt() : GirlArt(kStyle) {}
+
+private:
+    QPainterPath facePath() const override;
+    QPainterPath frontHairPath() const override;
+    void paintBackground(QPainter& p) const override;
+    void paintBackHair(QPainter& p) const override;
+    void paintBody(QPainter& p) const override;
+    void paintOrnament(QPainter& p) const override;
+    void paintMouth(QPainter& p) const override;
+};
+
+QPainterPath GirlBArt::facePath() const
+{
+    QPainterPath face = symmetricOutline(
+        {108, 110}, {{{104, 180}, {106, 218}, {118, 246}}, {{140, 284}, {192, 314}, {220, 316}}},
+        220);
+    face.cubicTo(326, 30, 114, 30, 108, 110);
+    face.closeSubpath();
+    return face;
+}
+
+// The fringe keeps above the eyebrow rectangles and dips only between them.
+QPainterPath GirlBArt::frontHairPath() const
+{
+    QPainterPath h = symmetricOutline({100, 204}, {{{80, 110}, {112, 20}, {220, 18}}}, 220);
+    h.cubicTo(338, 236, 334, 262, 330, 290);
+    h.cubicTo(324, 250, 326, 196, 334, 136);
+    addHem(h, {{316, 104}, {306, 132}, {300, 112}, {290, 126}, {282, 96},  {268, 132}, {262, 110},
+               {254, 124}, {246, 98},  {222, 168}, {204, 98},  {192, 128}, {186, 112}, {174, 132},
+               {166, 96},  {152, 130}, {146, 112}, {136, 126}, {128, 100}, {102, 134}},
+           12);
+    h.cubicTo(112, 180, 116, 250, 110, 290);
+    h.cubicTo(106, 262, 102, 236, 100, 204);
+    h.closeSubpath();
+    return h;
 }
 
 void GirlBArt::paintBackground(QPainter& p) const
@@ -102,44 +176,39 @@ void GirlBArt::paintBackground(QPainter& p) const
 void GirlBArt::paintBackHair(QPainter& p) const
 {
     QLinearGradient gold(0, 40, 0, 400);
-    gold.setColorAt(0, kHair);
-    gold.setColorAt(1, kHairDark);
+    gold.setColorAt(0, kPalette.hair);
+    gold.setColorAt(1, kPalette.hairDark);
     for (qreal side : {-1.0, 1.0}) {
         p.save();
         p.translate(220, 0);
         p.scale(side, 1);
         p.translate(-220, 0);
         const QPainterPath tail = tailPath();
-        p.setPen(QPen(kHairLine, 1.5));
+        p.setPen(QPen(kPalette.hairLine, 1.5));
         p.setBrush(gold);
         p.drawPath(tail);
         p.setClipPath(tail);
-        p.setBrush(withAlpha(kHairLight, 200));
-        paintStrand(p, {70, 70}, {30, 130}, {30, 220}, {44, 300}, 5);
-        paintStrand(p, {80, 120}, {60, 200}, {80, 280}, {66, 360}, 3);
-        p.setBrush(withAlpha(kHairLine, 130));
-        paintStrand(p, {60, 90}, {20, 160}, {24, 240}, {50, 320}, 1.6);
-        paintStrand(p, {86, 200}, {84, 260}, {74, 330}, {60, 396}, 1.6);
+        paintStrands(p, withAlpha(kPalette.hairLight, 200),
+                     {{{70, 70}, {30, 130}, {30, 220}, {44, 300}, 5},
+                      {{80, 120}, {60, 200}, {80, 280}, {66, 360}, 3}});
+        paintStrands(p, withAlpha(kPalette.hairLine, 130),
+                     {{{60, 90}, {20, 160}, {24, 240}, {50, 320}, 1.6},
+                      {{86, 200}, {84, 260}, {74, 330}, {60, 396}, 1.6}});
         p.restore();
     }
 
-    QPainterPath head(QPointF(92, 250));
-    head.cubicTo(70, 120, 110, 30, 220, 30);
-    head.cubicTo(330, 30, 370, 120, 348, 250);
+    QPainterPath head = symmetricOutline({92, 250}, {{{70, 120}, {110, 30}, {220, 30}}}, 220);
     head.cubicTo(330, 290, 110, 290, 92, 250);
-    p.setPen(QPen(kHairLine, 1.5));
-    p.setBrush(kHairDark);
+    p.setPen(QPen(kPalette.hairLine, 1.5));
+    p.setBrush(kPalette.hairDark);
     p.drawPath(head);
 }
 
 void GirlBArt::paintBody(QPainter& p) const
 {
-    QPainterPath body(QPointF(30, 400));
-    body.cubicTo(40, 364, 100, 346, 160, 340);
-    body.cubicTo(182, 338, 194, 334, 198, 326);
-    body.lineTo(242, 326);
-    body.cubicTo(246, 334, 258, 338, 280, 340);
-    body.cubicTo(340, 346, 400, 364, 410, 400);
+    QPainterPath body = symmetricOutline(
+        {30, 400}, {{{40, 364}, {100, 346}, {160, 340}}, {{182, 338}, {194, 334}, {198, 326}}},
+        220);
     body.closeSubpath();
     QLinearGradient dress(0, 336, 0, 400);
     dress.setColorAt(0, QColor(0xFF, 0xB6, 0xD0));
@@ -153,12 +222,7 @@ void GirlBArt::paintBody(QPainter& p) const
     neck.cubicTo(206, 346, 234, 346, 248, 334);
     neck.cubicTo(243, 320, 242, 304, 244, 280);
     neck.closeSubpath();
-    QLinearGradient neckShade(0, 290, 0, 330);
-    neckShade.setColorAt(0, kSkinShade);
-    neckShade.setColorAt(1, kSkin);
-    p.setPen(QPen(kSkinLine, 1.2));
-    p.setBrush(neckShade);
-    p.drawPath(neck);
+    paintNeck(p, neck, 290, 330);
 
     for (qreal side : {-1.0, 1.0}) {
         p.save();
@@ -185,89 +249,7 @@ void GirlBArt::paintBody(QPainter& p) const
     p.drawEllipse(QPointF(220, 353), 4.5, 4.5);
 }
 
-void GirlBArt::paintFace(QPainter& p) const
-{
-    for (qreal side : {-1.0, 1.0}) {
-        p.save();
-        p.translate(220, 0);
-        p.scale(side, 1);
-        QPainterPath ear(QPointF(-112, 176));
-        ear.cubicTo(-130, 164, -140, 188, -131, 208);
-        ear.cubicTo(-127, 220, -118, 224, -110, 218);
-        ear.closeSubpath();
-        p.setPen(QPen(kSkinLine, 1.2));
-        p.setBrush(kSkinEdge);
-        p.drawPath(ear);
-        QPainterPath fold(QPointF(-118, 184));
-        fold.cubicTo(-131, 182, -132, 202, -121, 210);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kSkinShade);
-        p.drawPath(taperedStroke(fold, 0.5, 2.4, 0.5));
-        p.restore();
-    }
-
-    const QPainterPath face = facePath();
-    QRadialGradient skin(QPointF(214, 200), 150);
-    skin.setColorAt(0, kSkin);
-    skin.setColorAt(0.75, kSkin);
-    skin.setColorAt(1, kSkinEdge);
-    p.setPen(QPen(kSkinLine, 1.4));
-    p.setBrush(skin);
-    p.drawPath(face);
-
-    p.save();
-    p.setClipPath(face);
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(kSkinShade, 100));
-    p.drawPath(frontHairPath().translated(2, 7));
-    p.setBrush(withAlpha(kSkinShade, 150));
-    p.drawPath(frontHairPath().translated(1, 4));
-    p.restore();
-
-    softGlow(p, QPointF(148, 228), 26, 11, QColor(0xFF, 0x86, 0xA0, 130));
-    softGlow(p, QPointF(292, 228), 26, 11, QColor(0xFF, 0x86, 0xA0, 130));
-    p.setBrush(QColor(0xF2, 0x78, 0x92, 150));
-    for (qreal x : {138.0, 146.0, 154.0, 284.0, 292.0, 300.0}) {
-        QPainterPath hatch(QPointF(x + 2, 222));
-        hatch.lineTo(x - 2, 232);
-        p.drawPath(taperedStroke(hatch, 0.3, 1.3, 0.3));
-    }
-}
-
-void GirlBArt::paintFrontHair(QPainter& p) const
-{
-    const QPainterPath hair = frontHairPath();
-    QLinearGradient fall(0, 22, 0, 170);
-    fall.setColorAt(0, kHairLight);
-    fall.setColorAt(0.4, kHair);
-    fall.setColorAt(1, kHairDark);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fall);
-    p.drawPath(hair);
-
-    p.save();
-    p.setClipPath(hair);
-    p.setBrush(QColor(255, 255, 240, 160));
-    paintShine(p, {220, 150}, 118, 96, 200, 340, 24, 16, 7);
-    p.setBrush(withAlpha(kHairLine, 120));
-    paintStrand(p, {206, 30}, {186, 70}, {176, 100}, {172, 130}, 1.6);
-    paintStrand(p, {232, 30}, {236, 80}, {230, 130}, {223, 166}, 1.6);
-    paintStrand(p, {180, 34}, {150, 70}, {140, 100}, {140, 130}, 1.4);
-    paintStrand(p, {260, 34}, {286, 70}, {292, 100}, {290, 130}, 1.4);
-    paintStrand(p, {140, 44}, {104, 100}, {96, 180}, {100, 290}, 1.4);
-    paintStrand(p, {300, 44}, {336, 100}, {344, 180}, {340, 290}, 1.4);
-    p.setBrush(withAlpha(kHairLight, 200));
-    paintStrand(p, {214, 40}, {204, 80}, {200, 110}, {198, 128}, 2.4);
-    paintStrand(p, {258, 44}, {268, 80}, {266, 110}, {262, 128}, 2.2);
-    paintStrand(p, {120, 70}, {100, 120}, {96, 200}, {96, 270}, 2.2);
-    p.restore();
-
-    p.setPen(QPen(kHairLine, 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(hair);
-}
-
-void GirlBArt::paintTies(QPainter& p) const
+void GirlBArt::paintOrnament(QPainter& p) const
 {
     QLinearGradient satin(0, -18, 0, 18);
     satin.setColorAt(0, kPink.lighter(125));
@@ -297,86 +279,6 @@ void GirlBArt::paintTies(QPainter& p) const
     }
 }
 
-void GirlBArt::paintFeature(QPainter& p, int part) const
-{
-    const gp::PointI t = gp::kTargets[gp::GirlB][part];
-    p.save();
-    p.translate(t.x, t.y);
-    // Parts 1 and 3 are the girl's left, on the viewer's right: the mirror image of 0 and 2.
-    const bool mirrored = part == 1 || part == 3;
-    if (mirrored)
-        p.scale(-1, 1);
-    switch (part) {
-    case 0:
-    case 1:
-        paintEyebrow(p);
-        break;
-    case 2:
-    case 3:
-        paintEye(p, mirrored ? 1 : -1);
-        break;
-    case 4:
-        paintNose(p);
-        break;
-    default:
-        paintMouth(p);
-        break;
-    }
-    p.restore();
-}
-
-void GirlBArt::paintEyebrow(QPainter& p) const
-{
-    QPainterPath spine(QPointF(-32, 4));
-    spine.cubicTo(-20, -4, 10, -5, 36, 1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xB8, 0x80, 0x36));
-    p.drawPath(taperedStroke(spine, 0.4, 3.0, 2.4));
-}
-
-void GirlBArt::paintEye(QPainter& p, qreal light) const
-{
-    EyeShape s;
-    s.outer = {-27, -5};
-    s.inner = {27, 4};
-    s.upper1 = {-18, -24};
-    s.upper2 = {12, -24};
-    s.lower1 = {17, 18};
-    s.lower2 = {-14, 16};
-    s.iris = QRectF(-14, -18, 29, 34);
-    s.lashWidth = 5;
-    s.wingTip = {-28.5, -12};
-    s.crease1 = {-20, -18.5};
-    s.crease2 = {-2, -23.5};
-    s.crease3 = {13, -19.5};
-    s.lowerLash = 0.5;
-    EyeColours c;
-    c.lash = QColor(0x3A, 0x22, 0x16);
-    c.irisDark = QColor(0x0B, 0x4A, 0x3A);
-    c.irisMid = QColor(0x1E, 0x9A, 0x6E);
-    c.irisLight = QColor(0x9E, 0xF0, 0xC4);
-    c.pupil = QColor(0x08, 0x2A, 0x22);
-    c.white = Qt::white;
-    c.whiteShade = QColor(0xDA, 0xE6, 0xDE);
-    c.crease = Qt::transparent; // the heavy lid line needs no fold above it
-    art::paintEye(p, s, c, light);
-}
-
-void GirlBArt::paintNose(QPainter& p) const
-{
-    QPainterPath bridge(QPointF(1, -12));
-    bridge.cubicTo(4, -4, 8, 2, 5, 7);
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(kSkinShade, 200));
-    p.drawPath(taperedStroke(bridge, 0.3, 4.2, 2));
-    QPainterPath tip(QPointF(-5, 8));
-    tip.quadTo(1, 11, 6, 7);
-    p.setBrush(withAlpha(kSkinLine, 230));
-    p.drawPath(taperedStroke(tip, 0.4, 1.8, 0.8));
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(QPointF(-1, 2), 2, 1.5);
-}
-
 void GirlBArt::paintMouth(QPainter& p) const
 {
     // A cat's smile: the upper lip dips in the middle.
@@ -385,20 +287,17 @@ void GirlBArt::paintMouth(QPainter& p) const
     mouth.cubicTo(4, -2, 8, -1, 16, -5);
     mouth.cubicTo(12, 9, -12, 9, -16, -5);
     mouth.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xB0, 0x32, 0x44));
-    p.drawPath(mouth);
-    p.save();
-    p.setClipPath(mouth);
-    p.setBrush(QColor(0xF6, 0x86, 0x98));
-    p.drawEllipse(QPointF(0, 6.5), 8, 4.5);
-    p.restore();
-
     QPainterPath upper(QPointF(-18, -7));
     upper.cubicTo(-8, -1, -4, -2, 0, -4.5);
     upper.cubicTo(4, -2, 8, -1, 18, -7);
-    p.setBrush(QColor(0x74, 0x24, 0x28));
-    p.drawPath(taperedStroke(upper, 0.4, 1.6, 0.4));
+    paintLips(p, mouth, upper);
+}
+
+} // namespace
+
+std::unique_ptr<GirlArt> makeGirlBArt()
+{
+    return std::make_unique<GirlBArt>();
 }
 
 } // namespace art

@@ -5,6 +5,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace art {
@@ -69,34 +70,53 @@ void addHem(QPainterPath& path, std::initializer_list<QPointF> points, qreal ben
     }
 }
 
-void paintStrand(QPainter& p, QPointF a, QPointF c1, QPointF c2, QPointF b, qreal width)
+QPainterPath symmetricOutline(QPointF start, std::initializer_list<Cubic> half, qreal middle)
 {
-    QPainterPath spine(a);
-    spine.cubicTo(c1, c2, b);
-    p.drawPath(taperedStroke(spine, 0.2, width, 0.2));
+    const auto mirror = [middle](QPointF q) { return QPointF(2 * middle - q.x(), q.y()); };
+    QPainterPath path(start);
+    for (const Cubic& c : half)
+        path.cubicTo(c.c1, c.c2, c.to);
+    if (path.currentPosition().x() != middle)
+        path.lineTo(mirror(path.currentPosition()));
+    // Walked backwards, each segment runs from its end through its controls in reverse order to
+    // where it began: the previous segment's end, or start for the first one.
+    for (auto c = std::rbegin(half); c != std::rend(half); ++c) {
+        const QPointF from = std::next(c) == std::rend(half) ? start : std::next(c)->to;
+        path.cubicTo(mirror(c->c2), mirror(c->c1), mirror(from));
+    }
+    return path;
 }
 
-void paintShine(QPainter& p, QPointF centre, qreal rx, qreal ry, qreal from, qreal to, int count,
-                qreal length, qreal width)
+void paintStrands(QPainter& p, const QColor& colour, const std::vector<Strand>& strands)
+{
+    p.setBrush(colour);
+    for (const Strand& s : strands) {
+        QPainterPath spine(s.a);
+        spine.cubicTo(s.c1, s.c2, s.b);
+        p.drawPath(taperedStroke(spine, 0.2, s.width, 0.2));
+    }
+}
+
+void paintShine(QPainter& p, const Shine& s)
 {
     // A band along the arc, width thick, whose edges break into teeth pointing along the hair.
     const auto at = [&](qreal deg, qreal grow) {
         const qreal a = qDegreesToRadians(deg);
-        return QPointF(centre.x() + (rx + grow) * std::cos(a),
-                       centre.y() + (ry + grow) * std::sin(a));
+        return QPointF(s.centre.x() + (s.rx + grow) * std::cos(a),
+                       s.centre.y() + (s.ry + grow) * std::sin(a));
     };
-    const int steps = 2 * count;
-    QPainterPath band(at(from, -width / 2));
+    const int steps = 2 * s.count;
+    QPainterPath band(at(s.from, -s.width / 2));
     for (int i = 1; i <= steps; ++i) {
-        const qreal deg = from + (to - from) * i / steps;
+        const qreal deg = s.from + (s.to - s.from) * i / steps;
         // A fixed, uneven rhythm of tooth lengths: equal teeth look stamped.
-        const qreal tooth = i % 2 ? length * 0.35 * std::fabs(std::sin(i * 1.7)) : 0;
-        band.lineTo(at(deg, -width / 2 - tooth));
+        const qreal tooth = i % 2 ? s.length * 0.35 * std::fabs(std::sin(i * 1.7)) : 0;
+        band.lineTo(at(deg, -s.width / 2 - tooth));
     }
     for (int i = steps; i >= 0; --i) {
-        const qreal deg = from + (to - from) * i / steps;
-        const qreal tooth = i % 2 ? length * (0.4 + 0.6 * std::fabs(std::sin(i * 2.3))) : 0;
-        band.lineTo(at(deg, width / 2 + tooth));
+        const qreal deg = s.from + (s.to - s.from) * i / steps;
+        const qreal tooth = i % 2 ? s.length * (0.4 + 0.6 * std::fabs(std::sin(i * 2.3))) : 0;
+        band.lineTo(at(deg, s.width / 2 + tooth));
     }
     band.closeSubpath();
     p.drawPath(band);
