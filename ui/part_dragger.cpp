@@ -5,6 +5,7 @@
 #include "ui/form1.h"
 #include "ui/image_control.h"
 #include "ui/picture_box.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -13,8 +14,6 @@
 namespace gp {
 
 namespace {
-
-constexpr double kTwips = 15.0;
 
 // The frame of the carried part, drawn above the cover; it takes no input, so the pointer finds
 // what lies beneath it.
@@ -120,7 +119,8 @@ bool PartDragger::press(QWidget* part, QMouseEvent* event)
     if (girl < 0 || m_carrying)
         return m_carrying;
     const QPointF at = event->position();
-    if (!m_handlers.Image_MouseDown(girl, index, float(at.x() * kTwips), float(at.y() * kTwips)))
+    if (!m_handlers.Image_MouseDown(girl, index, float(at.x() * kTwipsPerPixel),
+                                    float(at.y() * kTwipsPerPixel)))
         return false;
 
     m_carrying = true;
@@ -191,8 +191,8 @@ void PartDragger::release(QMouseEvent* event)
     cancel();
     switch (t.zone) {
     case Zone::Part:
-        m_handlers.Image_DragDrop(girl, t.index, float(t.pos.x() * kTwips),
-                                  float(t.pos.y() * kTwips));
+        m_handlers.Image_DragDrop(girl, t.index, float(t.pos.x() * kTwipsPerPixel),
+                                  float(t.pos.y() * kTwipsPerPixel));
         break;
     case Zone::Cover:
     case Zone::Area:
