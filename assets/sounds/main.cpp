@@ -18,7 +18,7 @@ const std::vector<double> kMellow{1.0, 0.25, 0.08};
 const std::vector<double> kBright{1.0, 0.40, 0.18, 0.08};
 
 // Musical pitches, Hz.
-constexpr double C4 = 261.63, Eb4 = 311.13, G4 = 392.00;
+constexpr double C4 = 261.63, Eb4 = 311.13, G4 = 392.00, A4 = 440.00;
 constexpr double C5 = 523.25, E5 = 659.26, G5 = 783.99;
 constexpr double C6 = 1046.50, E6 = 1318.51, G6 = 1567.98;
 
@@ -29,17 +29,20 @@ struct Cue
     Track right;
 };
 
-// A short soft blip; the side it comes from is the message, so the pitch stays put.
-Track blip()
+// Soft blips of one pitch. Left and Right are not told apart by their side alone, which one
+// speaker or a mono mix loses: Left is a low double blip, Right a high single one.
+Track blips(double hz, int count, double length)
 {
+    constexpr double gap = 0.04; // heard as a break between blips, not as a flutter
     Track t;
-    addNote(t, {.startHz = 740.0,
-                .endHz = 740.0,
-                .length = 0.20,
-                .harmonics = kMellow,
-                .attack = 0.012,
-                .release = 0.080,
-                .decay = 0.25});
+    for (int i = 0; i < count; ++i)
+        addNote(t, {.startHz = hz,
+                    .endHz = hz,
+                    .at = (length + gap) * i,
+                    .length = length,
+                    .harmonics = kMellow,
+                    .attack = 0.008,
+                    .release = 0.035});
     normalise(t, kDirectionPeak);
     return t;
 }
@@ -145,13 +148,14 @@ int main(int argc, char** argv)
     }
     const std::string dir = argv[1];
 
-    const Track side = blip();
+    const Track leftward = blips(A4, 2, 0.07);
+    const Track rightward = blips(C6, 1, 0.12);
     const Track up = glide(520.0, 880.0);
     const Track down = glide(880.0, 520.0);
     const Track sigh = bad(), fine = good(), triumph = veryGood();
     const Cue cues[] = {
-        {"Right.Wav", silence(side), side},
-        {"Left.Wav", side, silence(side)},
+        {"Right.Wav", silence(rightward), rightward},
+        {"Left.Wav", leftward, silence(leftward)},
         {"Up.Wav", up, up},
         {"Down.Wav", down, down},
         {"Bad.Wav", sigh, sigh},
