@@ -13,11 +13,11 @@
 #include "records/form3.h"
 #include "records/record_store.h"
 #include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/msg_box.h"
-#include "ui/panel3d.h"
+#include "ui/sprite.h"
+#include "ui/message_box.h"
+#include "ui/status_panel.h"
 #include "ui/part_dragger.h"
-#include "ui/picture_box.h"
+#include "ui/backdrop.h"
 #include "ui/twips.h"
 
 #include <QAction>

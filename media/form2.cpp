@@ -2,8 +2,8 @@
 
 #include "game/game_state.h"
 #include "ui/art.h"
-#include "ui/design_font.h"
-#include "ui/shape_control.h"
+#include "ui/fonts.h"
+#include "ui/outline_box.h"
 #include "ui/twips.h"
 
 #include <QGuiApplication>
@@ -75,20 +75,20 @@ Form2::Form2(GameState& state, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    m_shape1 = new ShapeControl(this);
+    m_shape1 = new OutlineBox(this);
     m_shape1->setGeometry(twipsRect(60, 168, 3804, 1068));
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     m_label1[0] = makeLabel(this, QStringLiteral("GAL PORTRAIT"), twipsRect(165, 225, 2685, 360),
-                            designFont(DesignFace::TimesNewRoman, 13.8, true), centred);
+                            gameFont(FontFace::TimesNewRoman, 13.8, true), centred);
     m_label1[1] = makeLabel(this, QStringLiteral("(Ver2.00)"), twipsRect(2640, 672, 1152, 360),
-                            designFont(DesignFace::TimesNewRoman, 12, true), centred);
+                            gameFont(FontFace::TimesNewRoman, 12, true), centred);
     // Times New Roman has no Japanese: the line's glyphs come from the system's fallback face.
     m_label1[2] =
         makeLabel(this, QStringLiteral("目かくし福笑いゲーム"), twipsRect(132, 1812, 3516, 288),
-                  designFont(DesignFace::TimesNewRoman, 10.8, true), centred);
+                  gameFont(FontFace::TimesNewRoman, 10.8, true), centred);
     m_label2 = makeLabel(this, QStringLiteral("32Bit Version"), twipsRect(984, 720, 1404, 252),
-                         designFont(DesignFace::TimesNewRoman, 12), Qt::AlignLeft | Qt::AlignTop);
+                         gameFont(FontFace::TimesNewRoman, 12), Qt::AlignLeft | Qt::AlignTop);
 
     // The icon is generated with the other art; without it the place stays empty.
     m_image1 = new QLabel(this);
@@ -100,7 +100,7 @@ Form2::Form2(GameState& state, QWidget* parent)
 
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
     m_command1->setGeometry(twipsRect(3072, 1350, 795, 300));
-    m_command1->setFont(designFont(DesignFace::TimesNewRoman, 10.8));
+    m_command1->setFont(gameFont(FontFace::TimesNewRoman, 10.8));
     m_command1->setDefault(true);
     connect(m_command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 

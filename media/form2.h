@@ -14,7 +14,7 @@ class QPushButton;
 namespace gp {
 
 struct GameState;
-class ShapeControl;
+class OutlineBox;
 
 class Form2 : public QDialog
 {
@@ -42,7 +42,7 @@ protected:
 private:
     GameState& m_state;
     MessageBox m_messageBox;
-    ShapeControl* m_shape1 = nullptr;
+    OutlineBox* m_shape1 = nullptr;
     std::array<QLabel*, 3> m_label1{};
     QLabel* m_image1 = nullptr;
     QLabel* m_label2 = nullptr;

@@ -2,14 +2,14 @@
 
 #include "game/face_geometry.h"
 #include "ui/art.h"
-#include "ui/design_font.h"
-#include "ui/image_control.h"
-#include "ui/panel3d.h"
+#include "ui/backdrop.h"
+#include "ui/bgr_color.h"
+#include "ui/fonts.h"
+#include "ui/outline_box.h"
 #include "ui/part_dragger.h"
-#include "ui/picture_box.h"
-#include "ui/shape_control.h"
+#include "ui/sprite.h"
+#include "ui/status_panel.h"
 #include "ui/twips.h"
-#include "ui/vb_color.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -38,13 +38,13 @@ constexpr std::uint32_t kBlack = 0x00000000;
 void fillWith(QWidget* widget, std::uint32_t bgr)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, vbColor(bgr));
+    palette.setColor(QPalette::Window, colorFromBgr(bgr));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,
-                  std::uint32_t background, std::uint32_t textColor = kSysWindowText)
+                  std::uint32_t background, std::uint32_t textColor = kSystemWindowText)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -52,25 +52,25 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fillWith(label, background);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, vbColor(textColor));
+    palette.setColor(QPalette::WindowText, colorFromBgr(textColor));
     label->setPalette(palette);
     return label;
 }
 
-Panel3D* makePanel(QWidget* parent, QRect place, const QFont& font, std::uint32_t textColor,
-                   std::uint32_t background)
+StatusPanel* makePanel(QWidget* parent, QRect place, const QFont& font, std::uint32_t textColor,
+                       std::uint32_t background)
 {
-    auto* panel = new Panel3D(parent);
+    auto* panel = new StatusPanel(parent);
     panel->setGeometry(place);
     panel->setFont(font);
-    panel->setTextColor(vbColor(textColor));
-    panel->setBackgroundColor(vbColor(background));
+    panel->setTextColor(colorFromBgr(textColor));
+    panel->setBackgroundColor(colorFromBgr(background));
     return panel;
 }
 
-ShapeControl* makeShape(QWidget* parent, QRect place)
+OutlineBox* makeShape(QWidget* parent, QRect place)
 {
-    auto* shape = new ShapeControl(parent);
+    auto* shape = new OutlineBox(parent);
     shape->setGeometry(place);
     shape->setAccessibleName(QStringLiteral("枠"));
     return shape;
@@ -95,11 +95,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     resize(twipsToPixels(12180), twipsToPixels(6984));
 
     // Widgets created later lie in front, so each container is filled from the back.
-    Label1[0] = makeLabel(central, {}, {749, -40, 50, 23}, font(), kSysWindowBackground);
-    Label1[1] = makeLabel(central, {}, {750, -40, 50, 23}, font(), kSysWindowBackground);
+    Label1[0] = makeLabel(central, {}, {749, -40, 50, 23}, font(), kSystemWindowBackground);
+    Label1[1] = makeLabel(central, {}, {750, -40, 50, 23}, font(), kSystemWindowBackground);
     Label1[0]->setAccessibleName(QStringLiteral("X"));
     Label1[1]->setAccessibleName(QStringLiteral("Y"));
-    DragA = new ImageControl(central);
+    DragA = new Sprite(central);
     DragA->setPicture(QStringLiteral("drag_a"), {32, 32}, false);
     DragA->moveTo(610, 259);
     DragA->setAccessibleName(QStringLiteral("DragA"));
@@ -125,7 +125,7 @@ void Form1::buildPlayAreas(QWidget* central)
 
     for (int k : {1, 0}) {
         const QString pre = QLatin1String(prefix[k]);
-        auto* area = new PictureBox(vbColor(background[k]), central);
+        auto* area = new Backdrop(colorFromBgr(background[k]), central);
         area->setObjectName(QStringLiteral("Picture1_%1").arg(k));
         area->setGeometry(8, 8, 554, 403);
         area->setAccessibleName(k == 0 ? QStringLiteral("少女 A") : QStringLiteral("少女 B"));
@@ -134,7 +134,7 @@ void Form1::buildPlayAreas(QWidget* central)
 
         auto& parts = k == 0 ? Image1 : Image3;
         for (int part : backToFront[k]) {
-            auto* image = new ImageControl(area);
+            auto* image = new Sprite(area);
             image->setObjectName(
                 QStringLiteral("%1_%2").arg(k == 0 ? "Image1" : "Image3").arg(part));
             image->setAccessibleName(partName(part));
@@ -143,12 +143,12 @@ void Form1::buildPlayAreas(QWidget* central)
             parts[part] = image;
         }
 
-        Image2[k] = new ImageControl(area);
+        Image2[k] = new Sprite(area);
         Image2[k]->setObjectName(QStringLiteral("Image2_%1").arg(k));
         Image2[k]->setAccessibleName(QStringLiteral("完成した顔"));
         Image2[k]->setPicture(pre + QStringLiteral("complete"), {kFaceWidth, kFaceHeight});
 
-        Picture2[k] = new PictureBox(vbColor(kLightYellow), area);
+        Picture2[k] = new Backdrop(colorFromBgr(kLightYellow), area);
         Picture2[k]->setObjectName(QStringLiteral("Picture2_%1").arg(k));
         Picture2[k]->setAccessibleName(QStringLiteral("カバー"));
         Picture2[k]->setGeometry(k == 0 ? 0 : -88, 0, 440, 402);
@@ -164,16 +164,16 @@ void Form1::buildFrame(QWidget* central)
     fillWith(Frame1, kPaleCyan);
     QWidget* f = Frame1;
 
-    const QFont mincho9 = designFont(DesignFace::MsMincho, 9);
-    const QFont mincho12 = designFont(DesignFace::MsMincho, 12);
-    const QFont times12 = designFont(DesignFace::TimesNewRoman, 12);
-    const QFont pgothic9 = designFont(DesignFace::MsPGothic, 9);
+    const QFont mincho9 = gameFont(FontFace::MsMincho, 9);
+    const QFont mincho12 = gameFont(FontFace::MsMincho, 12);
+    const QFont times12 = gameFont(FontFace::TimesNewRoman, 12);
+    const QFont pgothic9 = gameFont(FontFace::MsPGothic, 9);
 
     Shape4 = makeShape(f, twipsRect(195, 1845, 2025, 780));
     Shape3 = makeShape(f, twipsRect(255, 420, 1890, 1155));
     Shape1 = makeShape(f, twipsRect(60, 4815, 2205, 1050));
     Label2[0] = makeLabel(f, QStringLiteral("メッセージ"), twipsRect(315, 4875, 1530, 345),
-                          mincho12, kSysWindowBackground);
+                          mincho12, kSystemWindowBackground);
     Label3[0] =
         makeLabel(f, QStringLiteral("2分"), twipsRect(792, 3216, 312, 240), mincho9, kPaleCyan);
     Label3[1] =
@@ -194,9 +194,9 @@ void Form1::buildFrame(QWidget* central)
     Panel3D2 = makePanel(f, twipsRect(288, 3504, 1812, 336), pgothic9, kBlack, kLightGreen);
     Panel3D1 = makePanel(f, twipsRect(216, 5256, 1920, 516), pgothic9, kWhite, kBlue);
     Panel3D3[1] = makePanel(f, twipsRect(396, 1080, 1488, 372),
-                            designFont(DesignFace::MsGothic, 12, true), kBlack, kYellow);
+                            gameFont(FontFace::MsGothic, 12, true), kBlack, kYellow);
     Panel3D3[0] = makePanel(f, twipsRect(396, 576, 1488, 372),
-                            designFont(DesignFace::TimesNewRoman, 12, true), kWhite, kRed);
+                            gameFont(FontFace::TimesNewRoman, 12, true), kWhite, kRed);
     // The panels' captions are their accessible descriptions; the names say what they show.
     Panel3D1->setAccessibleName(QStringLiteral("メッセージ"));
     Panel3D2->setAccessibleName(QStringLiteral("残り時間"));
@@ -250,7 +250,7 @@ void Form1::buildMenus()
     info = addAction(HELP, "info", QStringLiteral("バージョン情報"));
 }
 
-ImageControl* Form1::partImage(int girl, int part) const
+Sprite* Form1::partImage(int girl, int part) const
 {
     return girl == GirlA ? Image1[part] : Image3[part];
 }
@@ -309,7 +309,7 @@ bool Form1::isGirlChecked(int girl) const
 
 PartRect Form1::partRect(int girl, int part) const
 {
-    const ImageControl* image = partImage(girl, part);
+    const Sprite* image = partImage(girl, part);
     return {image->left(), image->top(), float(image->width()), float(image->height())};
 }
 

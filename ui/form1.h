@@ -19,11 +19,11 @@ class QTimer;
 
 namespace gp {
 
-class ImageControl;
+class Sprite;
 class PartDragger;
-class Panel3D;
-class PictureBox;
-class ShapeControl;
+class StatusPanel;
+class Backdrop;
+class OutlineBox;
 
 class Form1 : public QMainWindow, public GameBoard, public RecordPanels
 {
@@ -36,26 +36,26 @@ public:
     // Controls, front of the z-order first within each container.
     QFrame* Frame1 = nullptr;
     QTimer* Timer1 = nullptr;
-    std::array<PictureBox*, 2> Picture1{};
-    ImageControl* DragA = nullptr;
+    std::array<Backdrop*, 2> Picture1{};
+    Sprite* DragA = nullptr;
     std::array<QLabel*, 2> Label1{};
 
-    std::array<PictureBox*, 2> Picture2{};
-    std::array<ImageControl*, 2> Image2{};
-    std::array<ImageControl*, 6> Image1{};
-    std::array<ImageControl*, 6> Image3{};
+    std::array<Backdrop*, 2> Picture2{};
+    std::array<Sprite*, 2> Image2{};
+    std::array<Sprite*, 6> Image1{};
+    std::array<Sprite*, 6> Image3{};
 
     QPushButton* Command1 = nullptr;
-    std::array<Panel3D*, 2> Panel3D3{};
-    Panel3D* Panel3D1 = nullptr;
-    Panel3D* Panel3D2 = nullptr;
-    Panel3D* Panel3D4 = nullptr;
+    std::array<StatusPanel*, 2> Panel3D3{};
+    StatusPanel* Panel3D1 = nullptr;
+    StatusPanel* Panel3D2 = nullptr;
+    StatusPanel* Panel3D4 = nullptr;
     std::array<QLabel*, 4> Label3{};
     std::array<QLabel*, 4> Label2{};
-    ShapeControl* Shape1 = nullptr;
-    ShapeControl* Shape2 = nullptr;
-    ShapeControl* Shape3 = nullptr;
-    ShapeControl* Shape4 = nullptr;
+    OutlineBox* Shape1 = nullptr;
+    OutlineBox* Shape2 = nullptr;
+    OutlineBox* Shape3 = nullptr;
+    OutlineBox* Shape4 = nullptr;
 
     QMenu* game = nullptr;
     QAction* start = nullptr;
@@ -73,7 +73,7 @@ public:
     QAction* info = nullptr;
 
     // Part images of a girl: Image1 for girl A, Image3 for girl B.
-    ImageControl* partImage(int girl, int part) const;
+    Sprite* partImage(int girl, int part) const;
 
     // Sets the window's outer size in twips. The frame the window manager adds is known only once
     // the window is shown, so the size is applied again when it becomes known.

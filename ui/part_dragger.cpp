@@ -2,9 +2,9 @@
 
 #include "game/drag_handlers.h"
 #include "game/face_geometry.h"
+#include "ui/backdrop.h"
 #include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/picture_box.h"
+#include "ui/sprite.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -127,7 +127,7 @@ bool PartDragger::press(QWidget* part, QMouseEvent* event)
     m_girl = girl;
     m_index = index;
     m_grab = at;
-    const auto* image = static_cast<ImageControl*>(part);
+    const auto* image = static_cast<Sprite*>(part);
     if (!image->dragIcon().isNull()) {
         QApplication::setOverrideCursor(QCursor(image->dragIcon(), 0, 0));
         m_cursorHidden = true;

@@ -4,7 +4,7 @@
 #include "app/main_controller.h"
 #include "game/game_loop.h"
 #include "ui/form1.h"
-#include "ui/panel3d.h"
+#include "ui/status_panel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,8 +8,8 @@
 #include "game/game_clock.h"
 #include "game/game_loop.h"
 #include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/picture_box.h"
+#include "ui/sprite.h"
+#include "ui/backdrop.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -83,7 +83,7 @@ private slots:
     void realMouse()
     {
         f->controller->start_Click();
-        ImageControl* nose = f->form->Image1[4];
+        Sprite* nose = f->form->Image1[4];
         QWidget* cover = f->form->Picture2[0];
         QTest::mousePress(nose, Qt::LeftButton, {}, QPoint(16, 32));
         QCOMPARE(f->state.Dragging, std::int16_t(1));

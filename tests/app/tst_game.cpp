@@ -1,7 +1,7 @@
 #include "game/scoring.h"
 #include "game_fixture.h"
-#include "ui/panel3d.h"
-#include "ui/picture_box.h"
+#include "ui/status_panel.h"
+#include "ui/backdrop.h"
 
 #include <QAction>
 #include <QMenu>

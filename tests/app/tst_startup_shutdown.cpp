@@ -1,7 +1,7 @@
 #include "game_fixture.h"
 #include "records/check_value.h"
 #include "records/record_store.h"
-#include "ui/panel3d.h"
+#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QCryptographicHash>

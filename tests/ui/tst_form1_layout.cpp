@@ -1,9 +1,9 @@
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
 #include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/panel3d.h"
-#include "ui/picture_box.h"
+#include "ui/sprite.h"
+#include "ui/status_panel.h"
+#include "ui/backdrop.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -95,7 +95,7 @@ private slots:
     {
         const RectI nose = partCutRect(GirlA, 4);
         const QPoint onNose(nose.left + 3, nose.top + 3);
-        ImageControl* part = m_form->Image1[4];
+        Sprite* part = m_form->Image1[4];
         part->moveTo(float(nose.left), float(nose.top));
 
         // The complete face lies in front of the parts.

@@ -1,4 +1,4 @@
-#include "ui/msg_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "ui/panel3d.h"
+#include "ui/status_panel.h"
 
 #include <QTest>
 
@@ -22,7 +22,7 @@ private slots:
     {
         QFETCH(double, percent);
         QFETCH(double, filledShare);
-        Panel3D panel;
+        StatusPanel panel;
         panel.resize(121, 22);
         panel.setBackgroundColor(QColor(128, 255, 128));
         panel.setGaugeColor(0xFF0000);
@@ -43,7 +43,7 @@ private slots:
 
     void colourReadsBack()
     {
-        Panel3D panel;
+        StatusPanel panel;
         for (std::uint32_t colour : {0xFF0000u, 0x00FFFFu, 0x00FFFFu, 0x0000FFu}) {
             panel.setGaugeColor(colour);
             QCOMPARE(panel.gaugeColor(), colour);
@@ -52,7 +52,7 @@ private slots:
 
     void captions()
     {
-        Panel3D panel;
+        StatusPanel panel;
         panel.setCaption(600);
         QCOMPARE(panel.caption(), QStringLiteral("600"));
         panel.setCaption(-5);
@@ -63,4 +63,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPanel3D)
-#include "tst_panel3d.moc"
+#include "tst_status_panel.moc"
