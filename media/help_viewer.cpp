@@ -135,7 +135,7 @@ QWidget* HelpViewer::makeKeywordTab()
         return tab;
 
     m_index = m_engine->indexWidget();
-    m_index->setObjectName(QStringLiteral("index"));
+    m_index->setObjectName(QStringLiteral("keywordIndex"));
     layout->addWidget(m_index);
     m_searchBox->installEventFilter(this);
     connect(m_searchBox, &QLineEdit::textChanged, m_index,

@@ -4,33 +4,31 @@
 
 namespace gp {
 
-int MsgBox(QWidget* parent, const QString& prompt, int style, const QString& title)
+bool showMessage(QWidget* parent, MessageKind kind, const QString& text)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setText(prompt);
-    switch (style & 0x70) {
-    case 16:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case 48:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case 64:
+    box.setWindowTitle(QStringLiteral("GAL PORTRAIT"));
+    box.setText(text);
+    switch (kind) {
+    case MessageKind::Confirmation:
+    case MessageKind::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    default:
-        box.setIcon(QMessageBox::NoIcon);
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Critical:
+        box.setIcon(QMessageBox::Critical);
         break;
     }
-    if ((style & 0x7) == 1) {
+    if (kind == MessageKind::Confirmation) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    return box.exec() == QMessageBox::Ok ? kMsgOk : kMsgCancel;
+    return box.exec() == QMessageBox::Ok;
 }
 
 } // namespace gp

@@ -1,7 +1,6 @@
 #pragma once
 
-// Modal message boxes in the classic style codes: buttons 0 = OK, 1 = OK and Cancel; icons
-// 16 = critical, 48 = exclamation, 64 = information. The answer is 1 for OK, 2 for Cancel.
+// The game's modal message boxes, all titled "GAL PORTRAIT", each kind with its icon and buttons.
 
 #include <QString>
 
@@ -9,9 +8,15 @@ class QWidget;
 
 namespace gp {
 
-constexpr int kMsgOk = 1;
-constexpr int kMsgCancel = 2;
+enum class MessageKind {
+    // OK and Cancel under the information icon: quitting is announced rather than questioned.
+    Confirmation,
+    Information,
+    Warning,
+    Critical,
+};
 
-int MsgBox(QWidget* parent, const QString& prompt, int style, const QString& title);
+// Shows the box until it is answered; true when the player chose OK.
+bool showMessage(QWidget* parent, MessageKind kind, const QString& text);
 
 } // namespace gp

@@ -4,12 +4,12 @@
 
 using namespace gp;
 
-class TestPanel3D : public QObject
+class TestStatusPanel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void gaugeFill_data()
+    void gaugeFillsFromTheRightEnd_data()
     {
         QTest::addColumn<double>("percent");
         QTest::addColumn<double>("filledShare");
@@ -18,7 +18,7 @@ private slots:
         QTest::newRow("fraction") << 29.4 << 0.294;
         QTest::newRow("below zero shows nothing") << -5.0 << 0.0;
     }
-    void gaugeFill()
+    void gaugeFillsFromTheRightEnd()
     {
         QFETCH(double, percent);
         QFETCH(double, filledShare);
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(panel.caption().isEmpty());
     }
 
-    void colourReadsBack()
+    void gaugeColourReadsBackAsWritten()
     {
         StatusPanel panel;
         for (std::uint32_t colour : {0xFF0000u, 0x00FFFFu, 0x00FFFFu, 0x0000FFu}) {
@@ -50,7 +50,7 @@ private slots:
         }
     }
 
-    void captions()
+    void captionsShowDecimalTextAsGiven()
     {
         StatusPanel panel;
         panel.setCaption(600);
@@ -62,5 +62,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPanel3D)
+QTEST_MAIN(TestStatusPanel)
 #include "tst_status_panel.moc"
