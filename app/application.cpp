@@ -3,7 +3,7 @@
 #include "app/main_controller.h"
 #include "game/game_state.h"
 #include "ui/art.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,9 +19,9 @@ int runApplication(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
 
     GameState state;
-    Form1 form;
-    MainController controller(state, form);
-    if (!controller.Form_Load())
+    MainWindow window;
+    MainController controller(state, window);
+    if (!controller.startUp())
         return 0; // a refused record: the store stays as it is
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });

@@ -1,57 +1,49 @@
 #include "app/main_controller.h"
 
-#include "game/drag_handlers.h"
+#include "game/drag_rules.h"
 #include "game/face_geometry.h"
 #include "game/face_setup.h"
 #include "game/game_loop.h"
 #include "game/hint_tick.h"
+#include "media/about_dialog.h"
 #include "media/cue_player.h"
 #include "media/help_menu.h"
 #include "media/sdl_audio_output.h"
-#include "media/win_help.h"
 #include "records/check_value.h"
-#include "records/form3.h"
+#include "records/new_record_dialog.h"
 #include "records/record_store.h"
-#include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/msg_box.h"
-#include "ui/panel3d.h"
+#include "ui/backdrop.h"
+#include "ui/main_window.h"
 #include "ui/part_dragger.h"
-#include "ui/picture_box.h"
-#include "ui/twips.h"
+#include "ui/sprite.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFrame>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
 namespace gp {
 
-namespace {
-
-const QString kTitle = QStringLiteral("GAL PORTRAIT");
-
-} // namespace
-
-MainController::MainController(GameState& state, Form1& form, ControllerServices services,
+MainController::MainController(GameState& state, MainWindow& window, ControllerServices services,
                                QObject* parent)
-    : QObject(parent), m_state(state), m_form(form), m_services(std::move(services))
+    : QObject(parent), m_state(state), m_window(window), m_services(std::move(services))
 {
     GameServices game;
     game.clock = m_services.clock ? m_services.clock : &m_steadyClock;
     game.playCue = [this](const QString& cue) { playCue(cue); };
-    game.showTimeOut = [this] { msgBox(QStringLiteral("時間切れ ！"), 48); };
+    game.showTimeOut = [this] { showMessage(MessageKind::Warning, QStringLiteral("時間切れ ！")); };
     game.openNewRecordDialog = [this] { openNewRecordDialog(); };
     game.modalWindowOpen = [] { return QApplication::activeModalWidget() != nullptr; };
-    m_loop = std::make_unique<GameLoop>(m_state, m_form, std::move(game));
-    m_drag = std::make_unique<DragHandlers>(m_state, m_form);
-    m_dragger = std::make_unique<PartDragger>(m_form, *m_drag);
+    m_loop = std::make_unique<GameLoop>(m_state, m_window, std::move(game));
+    m_dragRules = std::make_unique<DragRules>(m_state, m_window);
+    m_dragger = std::make_unique<PartDragger>(m_window, *m_dragRules);
     m_store = m_services.recordFile.isEmpty()
                   ? std::make_unique<RecordStore>()
                   : std::make_unique<RecordStore>(m_services.recordFile);
-    m_form.onQueryUnload = [this](bool& cancel) { Form_QueryUnload(cancel); };
+    m_window.onCloseRequest = [this] { return confirmClose(); };
     connectCommands();
 }
 
@@ -59,30 +51,32 @@ MainController::~MainController() = default;
 
 void MainController::connectCommands()
 {
-    // A checkable action flips its own check before it reports the click; the girl commands set
-    // the checks themselves (and refuse during a game), so the flip is undone first.
-    auto girlCommand = [this](QAction* action, void (MainController::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+    const MenuActions& menu = m_window.actions();
+    // A checkable action flips its own check before it reports the click; choosing a girl sets
+    // the checks itself (and is refused during a game), so the flip is undone first.
+    for (int girl : {GirlA, GirlB}) {
+        QAction* action = menu.girls[girl];
+        connect(action, &QAction::triggered, this, [this, action, girl](bool checked) {
             action->setChecked(!checked);
-            (this->*handler)();
+            chooseGirl(girl);
         });
-    };
-    girlCommand(m_form.GAL_A, &MainController::GAL_A_Click);
-    girlCommand(m_form.GAL_B, &MainController::GAL_B_Click);
-    connect(m_form.start, &QAction::triggered, this, &MainController::start_Click);
-    connect(m_form.Pause, &QAction::triggered, this, &MainController::Pause_Click);
-    connect(m_form.SilentMode_OnOFF, &QAction::triggered, this,
-            &MainController::SilentMode_OnOFF_Click);
-    connect(m_form.Command1, &QPushButton::clicked, this, &MainController::Command1_Click);
-    connect(m_form.Timer1, &QTimer::timeout, this, &MainController::Timer1_Timer);
-    connect(m_form.FIN, &QAction::triggered, this, &MainController::FIN_Click);
+    }
+    connect(menu.start, &QAction::triggered, this, &MainController::startGame);
+    connect(menu.stop, &QAction::triggered, this, &MainController::stopGame);
+    connect(menu.soundSwitch, &QAction::triggered, this, &MainController::toggleSound);
+    connect(m_window.statusFrame()->doneButton(), &QPushButton::clicked, this,
+            &MainController::declareDone);
+    connect(m_window.hintTimer(), &QTimer::timeout, this, &MainController::hintTick);
+    connect(menu.quit, &QAction::triggered, this, &MainController::quit);
 
-    connect(m_form.index, &QAction::triggered, this, [this] { index_Click(&m_form, m_state); });
-    connect(m_form.Key_Search, &QAction::triggered, this,
-            [this] { Key_Search_Click(&m_form, m_state); });
-    connect(m_form.About_Help, &QAction::triggered, this,
-            [this] { About_Help_Click(&m_form, m_state); });
-    connect(m_form.info, &QAction::triggered, this, [this] { Info_Click(&m_form, m_state); });
+    connect(menu.helpContents, &QAction::triggered, this,
+            [this] { showHelpContents(&m_window, m_helpFile); });
+    connect(menu.helpSearch, &QAction::triggered, this,
+            [this] { showHelpSearch(&m_window, m_helpFile); });
+    connect(menu.helpOnHelp, &QAction::triggered, this,
+            [this] { showHelpOnHelp(&m_window, m_helpFile); });
+    connect(menu.about, &QAction::triggered, this,
+            [this] { AboutDialog::showModal(&m_window, m_state); });
 }
 
 void MainController::openNewRecordDialog()
@@ -91,7 +85,13 @@ void MainController::openNewRecordDialog()
         m_services.openNewRecordDialog();
         return;
     }
-    Form3 dialog(m_state, m_form, &m_form);
+    NewRecordDialog dialog(m_state, &m_window);
+    StatusFrame* status = m_window.statusFrame();
+    connect(&dialog, &NewRecordDialog::recordNamed, this,
+            [status](const QString& holderCaption, const QString& scoreCaption) {
+                status->recordHolderPanel()->setCaption(holderCaption);
+                status->recordScorePanel()->setCaption(scoreCaption);
+            });
     dialog.exec();
 }
 
@@ -106,36 +106,31 @@ void MainController::endProgram()
 
 void MainController::saveRecord()
 {
-    m_state.CheckFlag = ComputeCheckValue(m_state);
-    if (!m_store->SaveRecord(m_state))
-        msgBox(saveFailedMessage(m_store->filePath()), 48);
+    m_state.recordCheckValue = checkValue(m_state);
+    if (!m_store->save(m_state))
+        showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
 }
 
-void MainController::FIN_Click()
+bool MainController::quit()
 {
-    if (msgBox(QStringLiteral("GAL PORTRAITを終了します。"), 65) != kMsgOk)
-        return;
+    if (!showMessage(MessageKind::Confirmation, QStringLiteral("GAL PORTRAITを終了します。")))
+        return false;
     saveRecord();
     endProgram();
+    return true;
 }
 
-void MainController::Form_QueryUnload(bool& cancel)
+bool MainController::confirmClose()
 {
-    if (m_ending)
-        return; // ending at once: no further questions
-    if (msgBox(QStringLiteral("GAL PORTRAITを終了します。"), 65) != kMsgOk) {
-        cancel = true;
-        return;
-    }
-    saveRecord();
-    endProgram();
+    // Ending at once: no further questions.
+    return m_ending || quit();
 }
 
-int MainController::msgBox(const QString& prompt, int style)
+bool MainController::showMessage(MessageKind kind, const QString& text)
 {
-    if (m_services.msgBox)
-        return m_services.msgBox(prompt, style);
-    return MsgBox(&m_form, prompt, style, kTitle);
+    if (m_services.showMessage)
+        return m_services.showMessage(kind, text);
+    return gp::showMessage(&m_window, kind, text);
 }
 
 void MainController::playCue(const QString& cue)
@@ -149,99 +144,81 @@ void MainController::playCue(const QString& cue)
         m_audio = std::make_unique<SdlAudioOutput>();
         m_cues = std::make_unique<CuePlayer>(
             QCoreApplication::applicationDirPath(),
-            [this] { return m_form.SilentMode_OnOFF->text(); }, *m_audio);
+            [this] { return m_window.actions().soundSwitch->text(); }, *m_audio);
     }
-    m_cues->PlayCue(cue);
+    m_cues->play(cue);
 }
 
-bool MainController::Form_Load()
+bool MainController::startUp()
 {
-    m_state.HelpFilePath =
-        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kHelpFileName;
-    m_form.show();
+    m_helpFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kHelpFileName;
+    m_window.show();
+    m_window.fitToPlayArea();
+    stopGame();
+    setUpFace(m_state, m_window);
+    return loadRecordAtStartUp();
+}
 
-    for (int k = 0; k < kGirlCount; ++k) {
-        m_form.Picture1[k]->resize(kPlayAreaWidth, kPlayAreaHeight);
-        m_form.Picture2[k]->resize(kFaceWidth, kFaceHeight);
-        m_form.Image2[k]->resize(kFaceWidth, kFaceHeight);
-    }
-    const QRect area = m_form.Picture1[0]->geometry();
-    m_form.Frame1->move(area.x() + area.width() + 10, m_form.Frame1->y());
-    const QRect frame = m_form.Frame1->geometry();
-    m_form.setOuterSizeTwips((frame.x() + frame.width() + 10) * kTwipsPerPixel,
-                             (frame.y() + frame.height() + 65) * kTwipsPerPixel);
-
-    Pause_Click();
-    SetUpFace(m_state, m_form);
-
-    const LoadedRecord loaded = m_store->LoadRecord(m_state);
-    m_form.Panel3D3[1]->setCaption(m_state.HighName);
-    m_form.Panel3D3[0]->setCaption(m_state.HighScore);
+bool MainController::loadRecordAtStartUp()
+{
+    const LoadedRecord loaded = m_store->load(m_state);
+    m_window.statusFrame()->recordHolderPanel()->setCaption(m_state.recordHolder);
+    m_window.statusFrame()->recordScorePanel()->setCaption(m_state.recordScore);
     if (!recordAccepted(m_state, loaded)) {
-        msgBox(QStringLiteral("YRM.INIファイルが不正です。"), 16);
+        showMessage(MessageKind::Critical, QStringLiteral("YRM.INIファイルが不正です。"));
         m_ending = true;
         return false;
     }
     return true;
 }
 
-void MainController::start_Click()
+void MainController::startGame()
 {
-    m_loop->start_Click();
+    m_loop->start();
 }
 
-void MainController::selectGirl(int girl)
+void MainController::chooseGirl(int girl)
 {
-    if (m_state.GameRunning == 1)
+    if (m_state.gameRunning)
         return;
-    m_form.GAL_A->setChecked(girl == GirlA);
-    m_form.GAL_B->setChecked(girl == GirlB);
-    m_form.Picture1[0]->setVisible(girl == GirlA);
-    SetUpFace(m_state, m_form);
-    m_form.Image2[girl]->setVisible(true);
+    m_window.actions().girls[GirlA]->setChecked(girl == GirlA);
+    m_window.actions().girls[GirlB]->setChecked(girl == GirlB);
+    m_window.playArea(GirlA)->setVisible(girl == GirlA);
+    setUpFace(m_state, m_window);
+    m_window.completeFace(girl)->setVisible(true);
 }
 
-void MainController::GAL_A_Click()
+void MainController::stopGame()
 {
-    selectGirl(GirlA);
-}
-
-void MainController::GAL_B_Click()
-{
-    selectGirl(GirlB);
-}
-
-void MainController::Pause_Click()
-{
-    m_state.GameRunning = 0;
-    m_form.Image2[0]->setVisible(true);
-    m_form.Image2[1]->setVisible(true);
-    m_form.Pause->setEnabled(false);
-    m_form.start->setEnabled(true);
-    m_form.Picture2[0]->setVisible(false);
-    m_form.Picture2[1]->setVisible(false);
+    m_state.gameRunning = false;
+    m_window.completeFace(GirlA)->setVisible(true);
+    m_window.completeFace(GirlB)->setVisible(true);
+    m_window.actions().stop->setEnabled(false);
+    m_window.actions().start->setEnabled(true);
+    m_window.cover(GirlA)->setVisible(false);
+    m_window.cover(GirlB)->setVisible(false);
     m_loop->pass(); // a waiting game ends now, not at its next wake-up
 }
 
-void MainController::SilentMode_OnOFF_Click()
+void MainController::toggleSound()
 {
-    QAction* sw = m_form.SilentMode_OnOFF;
+    QAction* sw = m_window.actions().soundSwitch;
     if (sw->text() == QLatin1String("OFF"))
         sw->setText(QStringLiteral("ON"));
     else if (sw->text() == QLatin1String("ON"))
         sw->setText(QStringLiteral("OFF"));
 }
 
-void MainController::Command1_Click()
+void MainController::declareDone()
 {
-    m_state.DoneFlag = 1;
-    m_state.GameRunning = 0;
+    m_state.doneDeclared = true;
+    m_state.gameRunning = false;
     m_loop->pass();
 }
 
-void MainController::Timer1_Timer()
+void MainController::hintTick()
 {
-    gp::Timer1_Timer(m_state, m_form, [this](const QString& cue) { playCue(cue); });
+    gp::hintTick(m_state, m_window, [this](const QString& cue) { playCue(cue); });
 }
 
 } // namespace gp

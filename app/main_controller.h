@@ -5,6 +5,7 @@
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "ui/message_box.h"
 
 #include <QObject>
 #include <functional>
@@ -14,9 +15,9 @@ namespace gp {
 
 class AudioOutput;
 class CuePlayer;
-class DragHandlers;
-class Form1;
+class DragRules;
 class GameLoop;
+class MainWindow;
 class PartDragger;
 class RecordStore;
 
@@ -26,7 +27,8 @@ struct ControllerServices
 {
     const GameClock* clock = nullptr;
     std::function<void(const QString& cue)> playCue;
-    std::function<int(const QString& prompt, int style)> msgBox;
+    // A modal message box; true when the player chose OK.
+    std::function<bool(MessageKind kind, const QString& text)> showMessage;
     std::function<void()> openNewRecordDialog;
     // Where the record is kept; empty for the user's YRM.ini.
     QString recordFile;
@@ -39,32 +41,34 @@ class MainController : public QObject
     Q_OBJECT
 
 public:
-    MainController(GameState& state, Form1& form, ControllerServices services = {},
+    MainController(GameState& state, MainWindow& window, ControllerServices services = {},
                    QObject* parent = nullptr);
     ~MainController() override;
 
     GameState& state() { return m_state; }
-    Form1& form() { return m_form; }
+    MainWindow& window() { return m_window; }
     GameLoop& gameLoop() { return *m_loop; }
-    DragHandlers& dragHandlers() { return *m_drag; }
+    DragRules& dragRules() { return *m_dragRules; }
 
-    // False when the program is to end at once (a refused record).
-    bool Form_Load();
-    void FIN_Click();
-    void Form_QueryUnload(bool& cancel);
+    // Shows the window idle with girl A and loads the record; false when the program is to end
+    // at once (a refused record).
+    bool startUp();
+    // Asks, and on OK saves the record and ends the program; false when the player stays.
+    bool quit();
+    // A close request: the same question, unless the program is already ending.
+    bool confirmClose();
 
-    void start_Click();
-    void GAL_A_Click();
-    void GAL_B_Click();
-    void Pause_Click();
-    void SilentMode_OnOFF_Click();
-    void Command1_Click();
-    void Timer1_Timer();
+    void startGame();
+    void stopGame();
+    void chooseGirl(int girl);
+    void toggleSound();
+    void declareDone();
+    void hintTick();
 
 private:
     void connectCommands();
-    void selectGirl(int girl);
-    int msgBox(const QString& prompt, int style);
+    bool loadRecordAtStartUp();
+    bool showMessage(MessageKind kind, const QString& text);
     void playCue(const QString& cue);
     // Recomputes the check value and saves the record; tells the player when that failed.
     void saveRecord();
@@ -72,11 +76,12 @@ private:
     void openNewRecordDialog();
 
     GameState& m_state;
-    Form1& m_form;
+    MainWindow& m_window;
     ControllerServices m_services;
     SteadyGameClock m_steadyClock;
+    QString m_helpFile;
     std::unique_ptr<GameLoop> m_loop;
-    std::unique_ptr<DragHandlers> m_drag;
+    std::unique_ptr<DragRules> m_dragRules;
     std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
     std::unique_ptr<AudioOutput> m_audio;

@@ -30,18 +30,13 @@ std::int32_t measurePlacement(const FaceBoard& board)
 {
     // Each part is rounded before summing, so the total is a sum of whole-pixel distances.
     std::array<std::int32_t, 7> distances{};
-    if (board.isGirlChecked(GirlA))
+    if (board.isGirlChosen(GirlA))
         measureGirl(board, GirlA, distances);
-    if (board.isGirlChecked(GirlB))
+    if (board.isGirlChosen(GirlB))
         measureGirl(board, GirlB, distances);
     for (int i = 1; i <= kPartCount; ++i)
         distances[0] += distances[i];
     return distances[0];
-}
-
-void EvaluatePlacement(GameState& state, const FaceBoard& board)
-{
-    state.TotalDistance = measurePlacement(board);
 }
 
 } // namespace gp

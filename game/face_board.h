@@ -20,8 +20,8 @@ class FaceBoard
 public:
     virtual ~FaceBoard() = default;
 
-    // Checked state of the girl menu items GAL_A (girl 0) and GAL_B (girl 1).
-    virtual bool isGirlChecked(int girl) const = 0;
+    // Whether the girl (0 or 1) is the one chosen in the girl menu.
+    virtual bool isGirlChosen(int girl) const = 0;
 
     virtual PartRect partRect(int girl, int part) const = 0;
     virtual void setPartLeft(int girl, int part, float left) = 0;

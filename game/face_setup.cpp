@@ -5,12 +5,12 @@
 
 namespace gp {
 
-void SetUpFace(GameState& state, FaceBoard& board)
+void setUpFace(GameState& state, FaceBoard& board)
 {
     for (int part = 0; part < kPartCount; ++part) {
         for (int girl = 0; girl < kGirlCount; ++girl) {
             board.setPartLeft(girl, part, float(kStartColumnLeft[girl]));
-            board.setPartDragIconTransparent(girl, part, state.DebugMode == 0);
+            board.setPartDragIconTransparent(girl, part, !state.debugNextGame);
         }
     }
     for (int girl = 0; girl < kGirlCount; ++girl)
@@ -21,8 +21,8 @@ void SetUpFace(GameState& state, FaceBoard& board)
     for (int girl = 0; girl < kGirlCount; ++girl)
         board.setCoverTop(girl, 0);
     board.setGaugeColor(kGaugeBlue);
-    EvaluatePlacement(state, board);
-    state.StartDistance = state.TotalDistance;
+    state.measuredDistance = measurePlacement(board);
+    state.startDistance = state.measuredDistance;
 }
 
 } // namespace gp

@@ -12,7 +12,7 @@ constexpr std::uint32_t kGaugeYellow = 0x00FFFF;
 constexpr std::uint32_t kGaugeRed = 0x0000FF;
 
 // Puts both girls' parts back into the start column, lays the covers over the faces, paints the
-// gauge blue and measures the start distance of the checked girl.
-void SetUpFace(GameState& state, FaceBoard& board);
+// gauge blue and measures the start distance of the chosen girl.
+void setUpFace(GameState& state, FaceBoard& board);
 
 } // namespace gp

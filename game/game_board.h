@@ -10,7 +10,7 @@
 
 namespace gp {
 
-enum class Command { Start, Pause, SelectGirl };
+enum class Command { Start, Stop, ChooseGirl };
 
 class GameBoard : public FaceBoard
 {
@@ -18,7 +18,7 @@ public:
     virtual void setCompleteFaceVisible(int girl, bool visible) = 0;
     virtual void setCoverVisible(int girl, bool visible) = 0;
     virtual void setCommandEnabled(Command command, bool enabled) = 0;
-    virtual void setTimerEnabled(bool enabled) = 0;
+    virtual void setHintTimerRunning(bool running) = 0;
 
     virtual void setGaugePercent(double percent) = 0;
     virtual std::uint32_t gaugeColor() const = 0;

@@ -23,24 +23,24 @@ GameLoop::GameLoop(GameState& state, GameBoard& board, GameServices services, QO
     connect(&m_wake, &QTimer::timeout, this, &GameLoop::pass);
 }
 
-void GameLoop::start_Click()
+void GameLoop::start()
 {
     if (m_waiting)
         return;
-    m_state.GameRunning = 1;
-    m_state.DoneFlag = 0;
-    m_state.Dragging = 0;
+    m_state.gameRunning = true;
+    m_state.doneDeclared = false;
+    m_state.dragging = false;
     m_board.setCompleteFaceVisible(0, false);
     m_board.setCompleteFaceVisible(1, false);
-    m_board.setCommandEnabled(Command::Pause, true);
-    m_board.setCommandEnabled(Command::SelectGirl, false);
+    m_board.setCommandEnabled(Command::Stop, true);
+    m_board.setCommandEnabled(Command::ChooseGirl, false);
     m_board.setCommandEnabled(Command::Start, false);
-    const bool covers = m_state.DebugMode == 0;
+    const bool covers = !m_state.debugNextGame;
     m_board.setCoverVisible(0, covers);
     m_board.setCoverVisible(1, covers);
-    SetUpFace(m_state, m_board);
-    m_board.setTimerEnabled(true);
-    m_state.HintAxis = 0;
+    setUpFace(m_state, m_board);
+    m_board.setHintTimerRunning(true);
+    m_state.nextHintVertical = false;
     m_startSecond = roundHalfEven(m_services.clock->seconds());
     m_waiting = true;
     pass();
@@ -55,7 +55,7 @@ void GameLoop::pass()
         return;
     }
     m_inPass = true;
-    bool ended = m_state.GameRunning == 0;
+    bool ended = !m_state.gameRunning;
     if (!ended) {
         // The clock is monotonic, so the elapsed time never runs backwards.
         const std::int32_t elapsed = roundHalfEven(m_services.clock->seconds() - m_startSecond);
@@ -74,7 +74,7 @@ void GameLoop::pass()
     if (ended) {
         m_waiting = false;
         m_wake.stop();
-        endSequence();
+        endGame();
     } else {
         scheduleNextPass();
     }
@@ -89,30 +89,30 @@ void GameLoop::scheduleNextPass()
     m_wake.start(int(std::ceil((nextChange - t) * 1000.0)) + 2);
 }
 
-void GameLoop::endSequence()
+void GameLoop::endGame()
 {
     m_board.setCoverVisible(0, false);
     m_board.setCoverVisible(1, false);
-    m_state.GameRunning = 0;
-    m_board.setCommandEnabled(Command::Pause, false);
+    m_state.gameRunning = false;
+    m_board.setCommandEnabled(Command::Stop, false);
     m_board.setCommandEnabled(Command::Start, true);
-    m_board.setCommandEnabled(Command::SelectGirl, true);
-    m_state.DebugMode = 0;
-    m_board.setTimerEnabled(false);
+    m_board.setCommandEnabled(Command::ChooseGirl, true);
+    m_state.debugNextGame = false;
+    m_board.setHintTimerRunning(false);
     m_board.endVisualDrag();
-    if (m_state.DoneFlag == 1)
-        scoreFace();
+    if (m_state.doneDeclared)
+        scoreGame();
 }
 
-void GameLoop::scoreFace()
+void GameLoop::scoreGame()
 {
-    EvaluatePlacement(m_state, m_board);
-    m_state.Score = computeScore(m_state.StartDistance, m_state.TotalDistance);
+    m_state.measuredDistance = measurePlacement(m_board);
+    m_state.score = computeScore(m_state.startDistance, m_state.measuredDistance);
     if (m_services.playCue)
-        m_services.playCue(ratingCue(m_state.Score));
-    m_board.setScoreCaption(m_state.Score);
-    if (m_state.Score > m_state.HighScore) {
-        m_state.HighScore = m_state.Score;
+        m_services.playCue(ratingCue(m_state.score));
+    m_board.setScoreCaption(m_state.score);
+    if (m_state.score > m_state.recordScore) {
+        m_state.recordScore = m_state.score;
         if (m_services.openNewRecordDialog)
             m_services.openNewRecordDialog();
     }

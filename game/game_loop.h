@@ -34,7 +34,7 @@ class GameLoop : public QObject
 public:
     GameLoop(GameState& state, GameBoard& board, GameServices services, QObject* parent = nullptr);
 
-    void start_Click();
+    void start();
 
     // A pass: ends the game if it has stopped or timed out, else updates the gauge and waits.
     void pass();
@@ -42,8 +42,8 @@ public:
 
 private:
     void scheduleNextPass();
-    void endSequence();
-    void scoreFace();
+    void endGame();
+    void scoreGame();
 
     GameState& m_state;
     GameBoard& m_board;

@@ -1,36 +1,44 @@
 #pragma once
 
-// The module-level game state shared by the handlers. Zero (or empty) at program start except the
-// record, which takes its defaults until it is loaded.
+// The state the handlers share. Zero (or empty) at program start except the record, which takes
+// its defaults until it is loaded.
 
 #include <QString>
 #include <cstdint>
 
 namespace gp {
 
+// Where the pointer was last reported while a part is carried.
+enum class PointerZone { None, PlayArea, Part, Cover };
+
 struct GameState
 {
-    std::int16_t GameRunning = 0;
-    std::int16_t DoneFlag = 0;
-    std::int16_t DebugMode = 0;
-    std::int16_t Dragging = 0;
-    std::int16_t DragPart = 0;
-    std::int16_t OverPart = 0;
-    std::int16_t GrabX = 0;
-    std::int16_t GrabY = 0;
-    std::int16_t DragStartLeft = 0;
-    std::int16_t DragStartTop = 0;
-    std::int16_t DragZone = 0;
-    std::int16_t DragX = 0;
-    std::int16_t DragY = 0;
-    std::int16_t HintAxis = 0;
-    std::int32_t TotalDistance = 0;
-    std::int32_t StartDistance = 0;
-    std::int16_t Score = 0;
-    std::int16_t HighScore = 600;
-    QString HighName = QStringLiteral("Todo");
-    std::int16_t CheckFlag = 0;
-    QString HelpFilePath;
+    bool gameRunning = false;
+    // The done button ended the game; only such a game is scored.
+    bool doneDeclared = false;
+    // Covers off and the carried part's outline shown, for the next game only.
+    bool debugNextGame = false;
+    bool dragging = false;
+    int draggedPart = 0;
+    int partUnderPointer = 0;
+    PointerZone pointerZone = PointerZone::None;
+    bool nextHintVertical = false;
+
+    // Fixed widths where the arithmetic depends on them: a drop computes a part's place from
+    // positions and grab offsets rounded to 16 bits, distances are summed in 32 bits, and the
+    // score and the record are the 16-bit values the check value is computed over.
+    std::int16_t grabOffsetX = 0; // in grab units (kGrabUnitsPerPixel) from the part's corner
+    std::int16_t grabOffsetY = 0;
+    std::int16_t dragStartLeft = 0; // the dragged part's place at the press, play-area pixels
+    std::int16_t dragStartTop = 0;
+    std::int16_t pointerX = 0; // last pointer position over play area or cover, pixels
+    std::int16_t pointerY = 0;
+    std::int32_t measuredDistance = 0; // sum of the six part distances, last measured
+    std::int32_t startDistance = 0;    // the same at set-up
+    std::int16_t score = 0;
+    std::int16_t recordScore = 600;
+    QString recordHolder = QStringLiteral("Todo");
+    std::int16_t recordCheckValue = 0;
 };
 
 } // namespace gp

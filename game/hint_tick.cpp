@@ -8,24 +8,20 @@ namespace gp {
 
 namespace {
 
-struct Direction
+struct DirectionHint
 {
     const char* text;
     const char* cue;
 };
 
-// Index 0 is never used: the directions are numbered from 1.
-constexpr std::array<Direction, 5> kDirections{{
-    {"", ""},
-    {"もっと左 左 ！", "Left"},
-    {"もっと右 右 ！", "Right"},
-    {"もっと上 上 ！", "Up"},
-    {"もっと下 下 ！", "Down"},
-}};
+constexpr DirectionHint kLeft{"もっと左 左 ！", "Left"};
+constexpr DirectionHint kRight{"もっと右 右 ！", "Right"};
+constexpr DirectionHint kUp{"もっと上 上 ！", "Up"};
+constexpr DirectionHint kDown{"もっと下 下 ！", "Down"};
 
-int selectedGirl(const GameBoard& board)
+int chosenGirl(const GameBoard& board)
 {
-    return board.isGirlChecked(GirlA) ? GirlA : GirlB;
+    return board.isGirlChosen(GirlA) ? GirlA : GirlB;
 }
 
 // The first of the girl's parts whose rectangle holds the point strictly inside, or -1.
@@ -52,43 +48,39 @@ QString partHintText(int part)
     return QString::fromUtf8(texts[part]);
 }
 
-void Timer1_Timer(GameState& state, GameBoard& board,
-                  const std::function<void(const QString& cue)>& playCue)
+void hintTick(GameState& state, GameBoard& board,
+              const std::function<void(const QString& cue)>& playCue)
 {
-    if (state.Dragging == 0)
+    if (!state.dragging)
         return;
-    if (state.DragZone == 2) {
-        board.setHintCaption(partHintText(state.OverPart));
+    if (state.pointerZone == PointerZone::Part) {
+        board.setHintCaption(partHintText(state.partUnderPointer));
         return;
     }
-    const int girl = selectedGirl(board);
-    if (state.DragZone == 3) {
-        const int part = hiddenPartAt(board, girl, state.DragX, state.DragY);
+    const int girl = chosenGirl(board);
+    if (state.pointerZone == PointerZone::Cover) {
+        const int part = hiddenPartAt(board, girl, state.pointerX, state.pointerY);
         if (part >= 0) {
             board.setHintCaption(partHintText(part));
             return;
         }
     }
-    if (state.DragZone == 0) {
+    if (state.pointerZone == PointerZone::None) {
         board.setHintCaption(QStringLiteral("? ? ?"));
         return;
     }
 
-    const PointI target = kTargets[girl][state.DragPart];
-    int direction;
-    const bool horizontal = state.HintAxis == 0;
-    if (horizontal) {
-        state.HintAxis = 1;
-        direction = target.x < state.DragX ? 1 : 2;
-    } else {
-        state.HintAxis = 0;
-        direction = target.y < state.DragY ? 3 : 4;
-    }
-    board.setHintCaption(QString::fromUtf8(kDirections[direction].text));
+    const PointI target = kTargets[girl][state.draggedPart];
+    const bool horizontal = !state.nextHintVertical;
+    state.nextHintVertical = horizontal;
+    const DirectionHint& hint = horizontal ? (target.x < state.pointerX ? kLeft : kRight)
+                                           : (target.y < state.pointerY ? kUp : kDown);
+    board.setHintCaption(QString::fromUtf8(hint.text));
     if (playCue)
-        playCue(QString::fromLatin1(kDirections[direction].cue));
+        playCue(QString::fromLatin1(hint.cue));
+    // A vertical hint uses up the report: without a fresh one the next tick asks "? ? ?".
     if (!horizontal)
-        state.DragZone = 0;
+        state.pointerZone = PointerZone::None;
 }
 
 } // namespace gp

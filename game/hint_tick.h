@@ -12,7 +12,7 @@ namespace gp {
 
 QString partHintText(int part);
 
-void Timer1_Timer(GameState& state, GameBoard& board,
-                  const std::function<void(const QString& cue)>& playCue);
+void hintTick(GameState& state, GameBoard& board,
+              const std::function<void(const QString& cue)>& playCue);
 
 } // namespace gp

@@ -34,7 +34,7 @@ CuePlayer::CuePlayer(QString programDir, std::function<QString()> soundSwitch, A
 {
 }
 
-void CuePlayer::PlayCue(const QString& name)
+void CuePlayer::play(const QString& name)
 {
     for (const CueRow& row : kCues) {
         if (name != QLatin1String(row.name))

@@ -20,7 +20,7 @@ public:
     // "Right", "Left", "Up" and "Down" return once the sound has finished; "Bad", "Good" and
     // "VeryGood" return at once. Names are compared exactly; any other name does nothing, the
     // switch is not even read. An unreadable wave file gives the desktop's default sound.
-    void PlayCue(const QString& name);
+    void play(const QString& name);
 
 private:
     QString m_programDir;

@@ -1,30 +1,46 @@
 #include "media/help_menu.h"
 
-#include "game/game_state.h"
-#include "media/form2.h"
-#include "media/win_help.h"
+#include "media/help_viewer.h"
+
+#include <QFileInfo>
+#include <QPointer>
 
 namespace gp {
 
-void index_Click(QWidget* owner, const GameState& state)
+namespace {
+
+QPointer<HelpViewer> g_viewer;
+
+HelpViewer* viewerFor(QWidget* owner, const QString& helpFile)
 {
-    WinHelp(owner, state.HelpFilePath, HELP_CONTENTS, QString());
+    if (g_viewer && g_viewer->helpFile() != QFileInfo(helpFile).absoluteFilePath())
+        delete g_viewer;
+    if (!g_viewer)
+        g_viewer = new HelpViewer(helpFile, owner);
+    return g_viewer;
 }
 
-void Key_Search_Click(QWidget* owner, const GameState& state)
+} // namespace
+
+HelpViewer* showHelpContents(QWidget* owner, const QString& helpFile)
 {
-    // An empty key, not a missing one: the search opens with nothing filled in.
-    WinHelp(owner, state.HelpFilePath, HELP_PARTIALKEY, QStringLiteral(""));
+    HelpViewer* viewer = viewerFor(owner, helpFile);
+    viewer->showContents();
+    return viewer;
 }
 
-void About_Help_Click(QWidget* owner, const GameState& state)
+HelpViewer* showHelpSearch(QWidget* owner, const QString& helpFile)
 {
-    WinHelp(owner, state.HelpFilePath, HELP_HELPONHELP, QString());
+    HelpViewer* viewer = viewerFor(owner, helpFile);
+    viewer->showKeywordSearch(QString());
+    return viewer;
 }
 
-void Info_Click(QWidget* owner, GameState& state)
+HelpViewer* showHelpOnHelp(QWidget* owner, const QString& helpFile)
 {
-    Form2::showModal(owner, state);
+    HelpViewer* viewer = viewerFor(owner, helpFile);
+    viewer->showHelpOnHelp();
+    return viewer;
 }
 
 } // namespace gp

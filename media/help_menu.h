@@ -1,20 +1,26 @@
 #pragma once
 
-// Handlers of the main window's help menu. owner is the main window: the help viewer lives
-// beside it, the About window is modal over it.
+// The help menu's ways into the help viewer. There is one viewer for the whole program, beside
+// owner, which outlives it; asking again for the same help file brings it to the front at the
+// asked place. Each returns the viewer.
+
+#include <QLatin1String>
+#include <QString>
 
 class QWidget;
 
 namespace gp {
 
-struct GameState;
+class HelpViewer;
 
-// "目次", "キーワードで検索", "ヘルプについて": the help file at HelpFilePath.
-void index_Click(QWidget* owner, const GameState& state);
-void Key_Search_Click(QWidget* owner, const GameState& state);
-void About_Help_Click(QWidget* owner, const GameState& state);
+// The help file's name in the program's folder.
+inline constexpr QLatin1String kHelpFileName("portrait.hlp");
 
-// "バージョン情報": the About window; returns when it is closed.
-void Info_Click(QWidget* owner, GameState& state);
+// "目次": the contents topic.
+HelpViewer* showHelpContents(QWidget* owner, const QString& helpFile);
+// "キーワードで検索": the keyword search, with nothing filled in.
+HelpViewer* showHelpSearch(QWidget* owner, const QString& helpFile);
+// "ヘルプについて": the viewer's page on its own use.
+HelpViewer* showHelpOnHelp(QWidget* owner, const QString& helpFile);
 
 } // namespace gp

@@ -1,7 +1,7 @@
 #include "media/help_viewer.h"
 
 #include "media/help_browser.h"
-#include "ui/design_font.h"
+#include "ui/fonts.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -51,11 +51,11 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     setWindowTitle(QStringLiteral("ヘルプ"));
     // Closing the help must never end the game.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFont(designFont(DesignFace::MsPGothic, 9));
+    setFont(gameFont(FontFace::MsPGothic, 9));
 
     m_browser = new HelpBrowser;
     m_browser->setObjectName(QStringLiteral("page"));
-    m_browser->document()->setDefaultFont(designFont(DesignFace::MsPGothic, 10.5));
+    m_browser->document()->setDefaultFont(gameFont(FontFace::MsPGothic, 10.5));
     openHelpFile();
 
     m_tabs = new QTabWidget;
@@ -135,7 +135,7 @@ QWidget* HelpViewer::makeKeywordTab()
         return tab;
 
     m_index = m_engine->indexWidget();
-    m_index->setObjectName(QStringLiteral("index"));
+    m_index->setObjectName(QStringLiteral("keywordIndex"));
     layout->addWidget(m_index);
     m_searchBox->installEventFilter(this);
     connect(m_searchBox, &QLineEdit::textChanged, m_index,

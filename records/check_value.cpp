@@ -60,7 +60,7 @@ std::uint16_t cp932Code(char32_t character)
     return encoder.code(character);
 }
 
-std::int16_t ComputeCheckValue(QStringView name, std::int16_t score)
+std::int16_t checkValue(QStringView name, std::int16_t score)
 {
     Cp932Encoder encoder;
     std::uint16_t x = 0;
@@ -77,9 +77,9 @@ std::int16_t ComputeCheckValue(QStringView name, std::int16_t score)
     return std::int16_t(std::uint16_t(~std::uint16_t(score) & x));
 }
 
-std::int16_t ComputeCheckValue(const GameState& state)
+std::int16_t checkValue(const GameState& state)
 {
-    return ComputeCheckValue(state.HighName, state.HighScore);
+    return checkValue(state.recordHolder, state.recordScore);
 }
 
 } // namespace gp

@@ -12,7 +12,7 @@ namespace gp {
 std::uint16_t cp932Code(char32_t character);
 
 // XOR of the name's code page 932 codes, masked by NOT score, on 16 bits.
-std::int16_t ComputeCheckValue(QStringView name, std::int16_t score);
-std::int16_t ComputeCheckValue(const GameState& state);
+std::int16_t checkValue(QStringView name, std::int16_t score);
+std::int16_t checkValue(const GameState& state);
 
 } // namespace gp

@@ -75,28 +75,28 @@ QString RecordStore::defaultFilePath()
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("YRM")).fileName();
 }
 
-LoadedRecord RecordStore::LoadRecord(GameState& state) const
+LoadedRecord RecordStore::load(GameState& state) const
 {
     QSettings settings(m_filePath, QSettings::IniFormat);
     settings.beginGroup(Section);
-    state.HighName = keyText(settings, NameKey, QStringLiteral("Todo"));
+    state.recordHolder = keyText(settings, NameKey, QStringLiteral("Todo"));
     const RecordNumber score = readRecordNumber(keyText(settings, ScoreKey, QStringLiteral("600")));
     const RecordNumber check = readRecordNumber(keyText(settings, CheckKey, QString()));
-    state.HighScore = score.value;
-    state.CheckFlag = check.value;
+    state.recordScore = score.value;
+    state.recordCheckValue = check.value;
     return {score.inRange && check.inRange};
 }
 
-bool RecordStore::SaveRecord(const GameState& state) const
+bool RecordStore::save(const GameState& state) const
 {
     if (m_filePath.isEmpty())
         return false;
     // The check value is computed over the name in memory; when the stored name loses leading
     // blanks, a value over the other name would get the record refused at the next start.
-    const QString name = removeLeadingBlanks(state.HighName);
-    const std::int16_t checkFlag =
-        name == state.HighName ? state.CheckFlag : ComputeCheckValue(name, state.HighScore);
-    const QString texts[] = {name, QString::number(state.HighScore), QString::number(checkFlag)};
+    const QString name = removeLeadingBlanks(state.recordHolder);
+    const std::int16_t check =
+        name == state.recordHolder ? state.recordCheckValue : checkValue(name, state.recordScore);
+    const QString texts[] = {name, QString::number(state.recordScore), QString::number(check)};
 
     // A first save on a fresh account finds no ~/.config yet: QSettings made the folder itself,
     // the staging file does not.
@@ -142,7 +142,7 @@ bool RecordStore::SaveRecord(const GameState& state) const
 
 bool isDefaultRecord(const GameState& state)
 {
-    return state.HighName == QStringLiteral("Todo") && state.HighScore == 600;
+    return state.recordHolder == QStringLiteral("Todo") && state.recordScore == 600;
 }
 
 bool recordAccepted(const GameState& state, const LoadedRecord& loaded)
@@ -153,7 +153,7 @@ bool recordAccepted(const GameState& state, const LoadedRecord& loaded)
         return true;
     // Out-of-range numbers are refused rather than clamped or wrapped: either would turn a
     // damaged record into some other record that might even pass the check.
-    return loaded.inRange && ComputeCheckValue(state) == state.CheckFlag;
+    return loaded.inRange && checkValue(state) == state.recordCheckValue;
 }
 
 QString saveFailedMessage(const QString& filePath)

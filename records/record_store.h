@@ -25,10 +25,10 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
-    // Fills HighName, HighScore and CheckFlag; missing keys take "Todo", 600 and 0.
-    LoadedRecord LoadRecord(GameState& state) const;
+    // Fills recordHolder, recordScore and recordCheckValue; missing keys take "Todo", 600 and 0.
+    LoadedRecord load(GameState& state) const;
     // Writes the record atomically; false when it did not reach the file.
-    bool SaveRecord(const GameState& state) const;
+    bool save(const GameState& state) const;
 
 private:
     QString m_filePath;

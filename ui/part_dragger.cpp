@@ -1,11 +1,10 @@
 #include "ui/part_dragger.h"
 
-#include "game/drag_handlers.h"
+#include "game/drag_rules.h"
 #include "game/face_geometry.h"
-#include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/picture_box.h"
-#include "ui/twips.h"
+#include "ui/backdrop.h"
+#include "ui/main_window.h"
+#include "ui/sprite.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -39,26 +38,26 @@ protected:
 
 } // namespace
 
-PartDragger::PartDragger(Form1& form, DragHandlers& handlers, QObject* parent)
-    : QObject(parent), m_form(form), m_handlers(handlers)
+PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
+    : QObject(parent), m_window(window), m_rules(rules)
 {
     for (int part = 0; part < kPartCount; ++part) {
-        m_form.Image1[part]->installEventFilter(this);
-        m_form.Image3[part]->installEventFilter(this);
+        m_window.part(GirlA, part)->installEventFilter(this);
+        m_window.part(GirlB, part)->installEventFilter(this);
     }
-    m_form.installEventFilter(this);
+    m_window.installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive)
                     cancel();
             });
-    m_form.setPartDragger(this);
+    m_window.setPartDragger(this);
 }
 
 PartDragger::~PartDragger()
 {
     cancel();
-    m_form.setPartDragger(nullptr);
+    m_window.setPartDragger(nullptr);
 }
 
 void PartDragger::cancel()
@@ -77,7 +76,7 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched != &m_form)
+        if (watched != &m_window)
             return press(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
         break;
     case QEvent::MouseMove:
@@ -94,7 +93,7 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::WindowDeactivate:
     case QEvent::Hide:
-        if (watched == &m_form)
+        if (watched == &m_window)
             cancel();
         break;
     default:
@@ -103,39 +102,38 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool PartDragger::press(QWidget* part, QMouseEvent* event)
+bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
 {
     int girl = -1;
-    int index = -1;
+    int part = -1;
     for (int i = 0; i < kPartCount; ++i) {
-        if (m_form.Image1[i] == part) {
-            girl = GirlA;
-            index = i;
-        } else if (m_form.Image3[i] == part) {
-            girl = GirlB;
-            index = i;
+        for (int g : {GirlA, GirlB}) {
+            if (m_window.part(g, i) == pressed) {
+                girl = g;
+                part = i;
+            }
         }
     }
     if (girl < 0 || m_carrying)
         return m_carrying;
     const QPointF at = event->position();
-    if (!m_handlers.Image_MouseDown(girl, index, float(at.x() * kTwipsPerPixel),
-                                    float(at.y() * kTwipsPerPixel)))
+    if (!m_rules.pressPart(girl, part, float(at.x() * kGrabUnitsPerPixel),
+                           float(at.y() * kGrabUnitsPerPixel)))
         return false;
 
     m_carrying = true;
     m_girl = girl;
-    m_index = index;
+    m_part = part;
     m_grab = at;
-    const auto* image = static_cast<ImageControl*>(part);
-    if (!image->dragIcon().isNull()) {
-        QApplication::setOverrideCursor(QCursor(image->dragIcon(), 0, 0));
+    const auto* sprite = static_cast<Sprite*>(pressed);
+    if (!sprite->dragIcon().isNull()) {
+        QApplication::setOverrideCursor(QCursor(sprite->dragIcon(), 0, 0));
         m_cursorHidden = true;
     } else {
         if (!m_outline)
-            m_outline = new DragOutline(m_form.Picture1[girl]);
-        m_outline->setParent(m_form.Picture1[girl]);
-        m_outline->setGeometry(part->geometry());
+            m_outline = new DragOutline(m_window.playArea(girl));
+        m_outline->setParent(m_window.playArea(girl));
+        m_outline->setGeometry(pressed->geometry());
         m_outline->show();
         m_outline->raise();
     }
@@ -144,18 +142,18 @@ bool PartDragger::press(QWidget* part, QMouseEvent* event)
 
 PartDragger::Target PartDragger::targetAt(const QPointF& globalPos) const
 {
-    QWidget* area = m_form.Picture1[m_girl];
+    QWidget* area = m_window.playArea(m_girl);
     const QPointF local = area->mapFromGlobal(globalPos);
     if (!area->isVisible() || !area->rect().contains(local.toPoint()))
         return {};
     QWidget* hit = area->childAt(local.toPoint());
     if (!hit)
-        return {Zone::Area, -1, local};
-    if (hit == m_form.Picture2[m_girl])
-        return {Zone::Cover, -1, local - QPointF(hit->pos())};
+        return {PointerZone::PlayArea, -1, local};
+    if (hit == m_window.cover(m_girl))
+        return {PointerZone::Cover, -1, local - QPointF(hit->pos())};
     for (int i = 0; i < kPartCount; ++i) {
-        if (hit == m_form.partImage(m_girl, i))
-            return {Zone::Part, i, local - QPointF(hit->pos())};
+        if (hit == m_window.part(m_girl, i))
+            return {PointerZone::Part, i, local - QPointF(hit->pos())};
     }
     return {}; // the complete face takes no drops
 }
@@ -164,21 +162,21 @@ void PartDragger::moveTo(QMouseEvent* event)
 {
     const QPointF global = event->globalPosition();
     if (m_outline && m_outline->isVisible()) {
-        const QPointF local = m_form.Picture1[m_girl]->mapFromGlobal(global);
+        const QPointF local = m_window.playArea(m_girl)->mapFromGlobal(global);
         m_outline->move((local - m_grab).toPoint());
     }
     const Target t = targetAt(global);
     switch (t.zone) {
-    case Zone::Part:
-        m_handlers.Image_DragOver(m_girl, t.index);
+    case PointerZone::Part:
+        m_rules.pointerOverPart(m_girl, t.part);
         break;
-    case Zone::Cover:
-        m_handlers.Picture2_DragOver(m_girl, float(t.pos.x()), float(t.pos.y()));
+    case PointerZone::Cover:
+        m_rules.pointerOverCover(m_girl, float(t.pos.x()), float(t.pos.y()));
         break;
-    case Zone::Area:
-        m_handlers.Picture1_DragOver(m_girl, float(t.pos.x()), float(t.pos.y()));
+    case PointerZone::PlayArea:
+        m_rules.pointerOverPlayArea(m_girl, float(t.pos.x()), float(t.pos.y()));
         break;
-    case Zone::None:
+    case PointerZone::None:
         break;
     }
 }
@@ -187,18 +185,18 @@ void PartDragger::release(QMouseEvent* event)
 {
     const Target t = targetAt(event->globalPosition());
     const int girl = m_girl;
-    const int index = m_index;
+    const int part = m_part;
     cancel();
     switch (t.zone) {
-    case Zone::Part:
-        m_handlers.Image_DragDrop(girl, t.index, float(t.pos.x() * kTwipsPerPixel),
-                                  float(t.pos.y() * kTwipsPerPixel));
+    case PointerZone::Part:
+        m_rules.dropOnPart(girl, t.part, float(t.pos.x() * kGrabUnitsPerPixel),
+                           float(t.pos.y() * kGrabUnitsPerPixel));
         break;
-    case Zone::Cover:
-    case Zone::Area:
-        m_handlers.Picture_DragDrop(girl, index, float(t.pos.x()), float(t.pos.y()));
+    case PointerZone::Cover:
+    case PointerZone::PlayArea:
+        m_rules.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
         break;
-    case Zone::None:
+    case PointerZone::None:
         break; // nothing there takes the drop: the part stays and is still being dragged
     }
 }

@@ -5,6 +5,8 @@
 // While a part is carried its drag icon replaces the pointer (a fully transparent one for blind
 // play); without a drag icon an outline of the part follows the pointer instead.
 
+#include "game/game_state.h"
+
 #include <QObject>
 #include <QPointF>
 
@@ -13,15 +15,15 @@ class QWidget;
 
 namespace gp {
 
-class DragHandlers;
-class Form1;
+class DragRules;
+class MainWindow;
 
 class PartDragger : public QObject
 {
     Q_OBJECT
 
 public:
-    PartDragger(Form1& form, DragHandlers& handlers, QObject* parent = nullptr);
+    PartDragger(MainWindow& window, DragRules& rules, QObject* parent = nullptr);
     ~PartDragger() override;
 
     // Ends the carrying without a drop and gives the pointer back.
@@ -32,26 +34,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Zone { None, Part, Cover, Area };
     struct Target
     {
-        Zone zone = Zone::None;
-        int index = -1;
+        PointerZone zone = PointerZone::None;
+        int part = -1;
         QPointF pos; // pixels inside the part, or play-area pixels
     };
 
     Target targetAt(const QPointF& globalPos) const;
-    bool press(QWidget* part, QMouseEvent* event);
+    bool press(QWidget* pressed, QMouseEvent* event);
     void moveTo(QMouseEvent* event);
     void release(QMouseEvent* event);
 
-    Form1& m_form;
-    DragHandlers& m_handlers;
+    MainWindow& m_window;
+    DragRules& m_rules;
     QWidget* m_outline = nullptr;
     bool m_carrying = false;
     bool m_cursorHidden = false;
     int m_girl = 0;
-    int m_index = 0;
+    int m_part = 0;
     QPointF m_grab;
 };
 

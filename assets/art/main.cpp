@@ -47,7 +47,7 @@ bool writeIcons(const QDir& dir)
     // The drag cursor: carried parts and the pointer vanish, so the player places them blind.
     QImage drag(32, 32, QImage::Format_ARGB32);
     drag.fill(Qt::transparent);
-    return ok && save(drag, dir, "drag_a.png");
+    return ok && save(drag, dir, "invisible_cursor.png");
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 
 #include "app/main_controller.h"
 #include "game/game_loop.h"
-#include "ui/form1.h"
-#include "ui/panel3d.h"
+#include "ui/main_window.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,26 +34,26 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     gp::GameState state;
-    gp::Form1 form;
+    gp::MainWindow window;
     gp::ControllerServices services;
     services.playCue = [](const QString&) {};
     services.openNewRecordDialog = [] {};
-    gp::MainController controller(state, form, services);
-    controller.Form_Load();
-    if (!QTest::qWaitForWindowExposed(&form))
+    gp::MainController controller(state, window, services);
+    controller.startUp();
+    if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
     // A part is carried the whole time so that every tick does its full work. With --idle no game
     // runs, which gives the window's own baseline.
     const bool idle = argc > 1 && qstrcmp(argv[1], "--idle") == 0;
     if (!idle) {
-        controller.start_Click();
-        state.Dragging = 1;
+        controller.startGame();
+        state.dragging = true;
     }
     std::vector<double> ticks;
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(form.Timer1, &QTimer::timeout,
+    QObject::connect(window.hintTimer(), &QTimer::timeout,
                      [&] { ticks.push_back(clock.nsecsElapsed() / 1e6); });
 
     const double cpu0 = cpuSeconds();
@@ -82,13 +83,13 @@ int main(int argc, char** argv)
     std::vector<double> latencies;
     for (int i = 0; i < 20; ++i) {
         if (i > 0)
-            controller.start_Click();
+            controller.startGame();
         QElapsedTimer t;
         t.start();
-        QTest::mouseClick(form.Command1, Qt::LeftButton);
-        form.Panel3D4->repaint();
+        QTest::mouseClick(window.statusFrame()->doneButton(), Qt::LeftButton);
+        window.statusFrame()->scorePanel()->repaint();
         latencies.push_back(t.nsecsElapsed() / 1e6);
-        if (form.Panel3D4->caption().isEmpty())
+        if (window.statusFrame()->scorePanel()->caption().isEmpty())
             std::puts("score caption missing");
     }
     std::sort(latencies.begin(), latencies.end());

@@ -2,8 +2,8 @@
 // interface compared with the sound itself.
 //
 // Method: SDL's disk driver writes what the device is given, at a real device's pace, to a named
-// pipe that a reader thread drains, noting when the first non-zero sample after a PlayCue call
-// arrives. The driver writes through a stdio buffer of two device buffers that is flushed only
+// pipe that a reader thread drains, noting when the first non-zero sample after a CuePlayer::play
+// call arrives. The driver writes through a stdio buffer of two device buffers that is flushed only
 // when the next buffer comes after it is full: a sample reaches the pipe two buffer periods after
 // it was written if it lies in the first half of a block, one period if in the second. The
 // corrected figure takes that off, and the time into the cue file of its first non-zero sample.
@@ -134,7 +134,7 @@ int main(int argc, char** argv)
     for (int run = 0; run < 21; ++run) {
         pipe.heardAt = 0;
         pipe.armedAt = nowMs();
-        cues.PlayCue("Left");
+        cues.play("Left");
         while (pipe.heardAt == 0)
             std::this_thread::sleep_for(1ms);
         const double r = pipe.heardAt - pipe.armedAt;
@@ -148,7 +148,7 @@ int main(int argc, char** argv)
         pipe.armedAt = 0;
         std::this_thread::sleep_for(300ms);
     }
-    std::printf("PlayCue(\"Left\") to first sound at the device, open device, %zu runs:\n"
+    std::printf("play(\"Left\") to first sound at the device, open device, %zu runs:\n"
                 "  raw       min %.1f  median %.1f  max %.1f ms\n"
                 "  corrected min %.1f  median %.1f  max %.1f ms\n",
                 raw.size(), *std::min_element(raw.begin(), raw.end()), median(raw),
@@ -162,7 +162,7 @@ int main(int argc, char** argv)
         std::vector<double> over;
         for (int run = 0; run < 10; ++run) {
             const double t0 = nowMs();
-            cues.PlayCue(name);
+            cues.play(name);
             over.push_back(nowMs() - t0 - length);
             std::this_thread::sleep_for(100ms);
         }
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     }
 
     std::printf("CPU while idle, 2 s each:\n");
-    cues.PlayCue("Up");
+    cues.play("Up");
     double c0 = cpuSeconds();
     runEvents(2000);
     std::printf("  device open (%s): %.2f%%\n", out.isDeviceOpen() ? "yes" : "no",

@@ -5,7 +5,7 @@
 #include "app/main_controller.h"
 #include "game/game_state.h"
 #include "ui/art.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,10 +50,10 @@ int runChild(int argc, char** argv, bool game)
     if (game) {
         QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gp::programIcon()); });
         gp::GameState state;
-        gp::Form1 form;
-        gp::MainController controller(state, form);
-        form.centralWidget()->installEventFilter(&probe);
-        controller.Form_Load();
+        gp::MainWindow window;
+        gp::MainController controller(state, window);
+        window.centralWidget()->installEventFilter(&probe);
+        controller.startUp();
         return app.exec();
     }
     QMainWindow window;

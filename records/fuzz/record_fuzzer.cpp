@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = QString::fromUtf8(bytes);
     const RecordNumber number = readRecordNumber(text);
     require(number.inRange || number.value == 0);
-    ComputeCheckValue(QString::fromLatin1(bytes), number.value);
+    checkValue(QString::fromLatin1(bytes), number.value);
 
     // A fresh name each time: QSettings caches a file by name, size and time stamp.
     const QString input = dir.filePath(QString::number(++serial) + QStringLiteral(".ini"));
@@ -47,17 +47,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     GameState state;
-    const LoadedRecord loaded = RecordStore(input).LoadRecord(state);
+    const LoadedRecord loaded = RecordStore(input).load(state);
     recordAccepted(state, loaded);
 
     if (loaded.inRange) {
-        state.CheckFlag = ComputeCheckValue(state);
+        state.recordCheckValue = checkValue(state);
         const RecordStore copy(output);
-        require(copy.SaveRecord(state));
+        require(copy.save(state));
         GameState again;
-        const LoadedRecord reloaded = copy.LoadRecord(again);
-        require(again.HighName == removeLeadingBlanks(state.HighName));
-        require(again.HighScore == state.HighScore);
+        const LoadedRecord reloaded = copy.load(again);
+        require(again.recordHolder == removeLeadingBlanks(state.recordHolder));
+        require(again.recordScore == state.recordScore);
         require(recordAccepted(again, reloaded));
     }
     QFile::remove(input);

@@ -7,9 +7,10 @@
 #include "game/face_geometry.h"
 #include "game/game_clock.h"
 #include "game/game_loop.h"
-#include "ui/form1.h"
-#include "ui/image_control.h"
-#include "ui/picture_box.h"
+#include "ui/backdrop.h"
+#include "ui/main_window.h"
+#include "ui/sprite.h"
+#include "ui/status_frame.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,29 +30,44 @@ struct GameFixture
     bool coversOnAtMessage = false;
     int newRecordDialogs = 0;
     int programEnds = 0;
-    QList<int> answers; // message box answers to give, OK once they run out
+    QList<bool> answers; // message box answers to give (true: OK), OK once they run out
     QTemporaryDir dir;
     gp::GameState state;
-    std::unique_ptr<gp::Form1> form;
+    std::unique_ptr<gp::MainWindow> window;
     std::unique_ptr<gp::MainController> controller;
 
     explicit GameFixture(bool load = true)
     {
-        form = std::make_unique<gp::Form1>();
+        window = std::make_unique<gp::MainWindow>();
         gp::ControllerServices services;
         services.clock = &clock;
         services.playCue = [this](const QString& cue) { cues << cue; };
-        services.msgBox = [this](const QString& prompt, int style) {
-            messages << QStringLiteral("%1|%2").arg(prompt).arg(style);
-            coversOnAtMessage = form->Picture2[0]->isVisible();
-            return answers.isEmpty() ? 1 : answers.takeFirst();
+        services.showMessage = [this](gp::MessageKind kind, const QString& text) {
+            messages << text + QLatin1Char('|') + kindName(kind);
+            coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
+            return answers.isEmpty() || answers.takeFirst();
         };
         services.openNewRecordDialog = [this] { ++newRecordDialogs; };
         services.recordFile = recordFile();
         services.endProgram = [this] { ++programEnds; };
-        controller = std::make_unique<gp::MainController>(state, *form, services);
+        controller = std::make_unique<gp::MainController>(state, *window, services);
         if (load)
-            loaded = controller->Form_Load();
+            loaded = controller->startUp();
+    }
+
+    static QString kindName(gp::MessageKind kind)
+    {
+        switch (kind) {
+        case gp::MessageKind::Confirmation:
+            return QStringLiteral("confirmation");
+        case gp::MessageKind::Information:
+            return QStringLiteral("information");
+        case gp::MessageKind::Warning:
+            return QStringLiteral("warning");
+        case gp::MessageKind::Critical:
+            return QStringLiteral("critical");
+        }
+        return {};
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
@@ -70,8 +86,8 @@ struct GameFixture
         for (int p = 0; p < gp::kPartCount; ++p) {
             const gp::SizeI s = gp::kPartSizes[girl][p];
             const double off = p == 5 ? mouthOff : 0;
-            form->partImage(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
-                                             float(gp::kTargets[girl][p].y - s.height / 2.0));
+            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
+                                          float(gp::kTargets[girl][p].y - s.height / 2.0));
         }
     }
 };

@@ -1,7 +1,7 @@
 #include "game/scoring.h"
 #include "game_fixture.h"
-#include "ui/panel3d.h"
-#include "ui/picture_box.h"
+#include "ui/backdrop.h"
+#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QMenu>
@@ -18,20 +18,20 @@ class TestGame : public QObject
 
     struct Menus
     {
-        bool start, pause, girls;
+        bool start, stop, girls;
         bool operator==(const Menus&) const = default;
     };
     Menus menus() const
     {
-        return {f->form->start->isEnabled(), f->form->Pause->isEnabled(),
-                f->form->SelGAL->menuAction()->isEnabled()};
+        const MenuActions& a = f->window->actions();
+        return {a.start->isEnabled(), a.stop->isEnabled(), a.girlMenu->menuAction()->isEnabled()};
     }
 
 private slots:
     void init() { f = std::make_unique<GameFixture>(); }
     void cleanup() { f.reset(); }
 
-    void scoreTable_data()
+    void doneScoresAndRatesThePlacement_data()
     {
         QTest::addColumn<int>("total");
         QTest::addColumn<int>("score");
@@ -46,89 +46,91 @@ private slots:
         QTest::newRow("further than at start") << -1 << 0 << "Bad";
     }
     // Whole games ended by the done button, the mouth left `total` pixels from its target.
-    void scoreTable()
+    void doneScoresAndRatesThePlacement()
     {
         QFETCH(int, total);
         QFETCH(int, score);
         QFETCH(QString, cue);
-        f->state.HighScore = 1000;
-        f->controller->start_Click();
-        QCOMPARE(f->state.StartDistance, 1717);
+        f->state.recordScore = 1000;
+        f->controller->startGame();
+        QCOMPARE(f->state.startDistance, 1717);
         if (total < 0)
-            f->form->Image1[0]->moveTo(900, 20);
+            f->window->part(GirlA, 0)->moveTo(900, 20);
         else if (total < 1717)
             f->placeParts(GirlA, total);
         f->clock.now += 30;
-        f->form->Command1->click();
+        f->window->statusFrame()->doneButton()->click();
 
         if (total < 0)
-            QVERIFY(f->state.TotalDistance > f->state.StartDistance);
+            QVERIFY(f->state.measuredDistance > f->state.startDistance);
         else
-            QCOMPARE(f->state.TotalDistance, total);
-        QCOMPARE(f->state.Score, std::int16_t(score));
+            QCOMPARE(f->state.measuredDistance, total);
+        QCOMPARE(f->state.score, std::int16_t(score));
         QCOMPARE(f->cues, QStringList{cue});
-        QCOMPARE(f->form->Panel3D4->caption(), QString::number(score));
+        QCOMPARE(f->window->statusFrame()->scorePanel()->caption(), QString::number(score));
         QCOMPARE(f->newRecordDialogs, 0);
         QVERIFY(!f->controller->gameLoop().isWaiting());
     }
 
     void zeroStartDistanceScoresZero() { QCOMPARE(computeScore(0, 0), std::int16_t(0)); }
 
-    void commandStates()
+    void menusFollowTheGame()
     {
         const Menus idle{true, false, true};
         const Menus playing{false, true, false};
         QVERIFY(menus() == idle);
-        f->controller->start_Click();
+        f->controller->startGame();
         QVERIFY(menus() == playing);
-        QVERIFY(f->form->Timer1->isActive());
-        QVERIFY(f->form->Picture2[0]->isVisible() && f->form->Picture2[1]->isVisible());
-        QVERIFY(!f->form->Image2[0]->isVisible());
+        QVERIFY(f->window->hintTimer()->isActive());
+        QVERIFY(f->window->cover(0)->isVisible() && f->window->cover(1)->isVisible());
+        QVERIFY(!f->window->completeFace(0)->isVisible());
 
         // The girl commands do nothing during a game, even if reached.
-        f->controller->GAL_B_Click();
-        QVERIFY(f->form->GAL_A->isChecked());
+        f->controller->chooseGirl(GirlB);
+        QVERIFY(f->window->actions().girls[GirlA]->isChecked());
 
-        f->form->Pause->trigger();
+        f->window->actions().stop->trigger();
         QVERIFY(menus() == idle);
-        QVERIFY(!f->form->Timer1->isActive());
-        QVERIFY(!f->form->Picture2[0]->isVisible());
-        QVERIFY(f->form->Image2[0]->isVisible());
+        QVERIFY(!f->window->hintTimer()->isActive());
+        QVERIFY(!f->window->cover(0)->isVisible());
+        QVERIFY(f->window->completeFace(0)->isVisible());
         QVERIFY(f->cues.isEmpty() && f->messages.isEmpty());
-        QCOMPARE(f->form->Panel3D4->caption(), QString());
+        QCOMPARE(f->window->statusFrame()->scorePanel()->caption(), QString());
 
         // Done outside a game leaves nothing for the next one.
-        f->form->Command1->click();
-        f->controller->start_Click();
-        QCOMPARE(f->state.DoneFlag, std::int16_t(0));
-        f->controller->start_Click(); // a second start while playing changes nothing
+        f->window->statusFrame()->doneButton()->click();
+        f->controller->startGame();
+        QVERIFY(!f->state.doneDeclared);
+        f->controller->startGame(); // a second start while playing changes nothing
         QVERIFY(menus() == playing);
-        f->form->Command1->click();
+        f->window->statusFrame()->doneButton()->click();
         QVERIFY(menus() == idle);
         QCOMPARE(f->cues, QStringList{"Bad"});
     }
 
-    void girlSwitch()
+    void choosingAGirlSetsUpHerFace()
     {
-        f->form->GAL_B->trigger();
-        QVERIFY(!f->form->GAL_A->isChecked() && f->form->GAL_B->isChecked());
-        QVERIFY(!f->form->Picture1[0]->isVisible());
-        QVERIFY(f->form->Image2[1]->isVisible());
-        QCOMPARE(f->state.StartDistance, 1645);
+        f->window->actions().girls[GirlB]->trigger();
+        QVERIFY(!f->window->actions().girls[GirlA]->isChecked() &&
+                f->window->actions().girls[GirlB]->isChecked());
+        QVERIFY(!f->window->playArea(0)->isVisible());
+        QVERIFY(f->window->completeFace(1)->isVisible());
+        QCOMPARE(f->state.startDistance, 1645);
         // Choosing her again puts her parts back.
-        f->form->Image3[2]->moveTo(10, 10);
-        f->form->GAL_B->trigger();
-        QVERIFY(f->form->GAL_B->isChecked());
-        QCOMPARE(f->form->Image3[2]->pos(), QPoint(450, 100));
-        f->form->GAL_A->trigger();
-        QVERIFY(f->form->GAL_A->isChecked() && !f->form->GAL_B->isChecked());
-        QVERIFY(f->form->Picture1[0]->isVisible());
-        QCOMPARE(f->state.StartDistance, 1717);
+        f->window->part(GirlB, 2)->moveTo(10, 10);
+        f->window->actions().girls[GirlB]->trigger();
+        QVERIFY(f->window->actions().girls[GirlB]->isChecked());
+        QCOMPARE(f->window->part(GirlB, 2)->pos(), QPoint(450, 100));
+        f->window->actions().girls[GirlA]->trigger();
+        QVERIFY(f->window->actions().girls[GirlA]->isChecked() &&
+                !f->window->actions().girls[GirlB]->isChecked());
+        QVERIFY(f->window->playArea(0)->isVisible());
+        QCOMPARE(f->state.startDistance, 1717);
     }
 
-    void soundSwitch()
+    void soundSwitchTogglesOnlyOnAndOff()
     {
-        QAction* sw = f->form->SilentMode_OnOFF;
+        QAction* sw = f->window->actions().soundSwitch;
         QStringList seen;
         for (int i = 0; i < 3; ++i) {
             sw->trigger();
@@ -140,10 +142,10 @@ private slots:
         QCOMPARE(sw->text(), QStringLiteral("on"));
     }
 
-    void gaugeAndTimeOut()
+    void gaugeChangesColourUntilTimeRunsOut()
     {
         const double t0 = f->clock.now;
-        f->controller->start_Click();
+        f->controller->startGame();
         struct Step
         {
             double at;
@@ -153,53 +155,61 @@ private slots:
             {126, 0xFF0000}, {127, 0x00FFFF}, {162, 0x00FFFF}, {163, 0x0000FF}, {179.2, 0x0000FF}};
         for (const Step& s : steps) {
             f->advanceTo(s.at, t0);
-            QCOMPARE(f->form->Panel3D2->gaugeColor(), s.colour);
+            QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), s.colour);
             QVERIFY(f->messages.isEmpty());
         }
         // Started at .25 past a second: the rounded elapsed time reaches 180 at 179.25 s.
         f->advanceTo(179.3, t0);
-        QCOMPARE(f->messages, QStringList{"時間切れ ！|48"});
+        QCOMPARE(f->messages, QStringList{"時間切れ ！|warning"});
         QVERIFY(f->coversOnAtMessage);
-        QVERIFY(!f->form->Picture2[0]->isVisible());
-        QCOMPARE(f->form->Panel3D2->gaugePercent(), 0.0);
+        QVERIFY(!f->window->cover(0)->isVisible());
+        QCOMPARE(f->window->statusFrame()->timeGauge()->gaugePercent(), 0.0);
         QVERIFY(f->cues.isEmpty());
-        QCOMPARE(f->state.GameRunning, std::int16_t(0));
+        QVERIFY(!f->state.gameRunning);
 
         // The next set-up paints the gauge blue again.
-        f->form->GAL_A->trigger();
-        QCOMPARE(f->form->Panel3D2->gaugeColor(), std::uint32_t(0xFF0000));
+        f->window->actions().girls[GirlA]->trigger();
+        QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), std::uint32_t(0xFF0000));
     }
 
-    void newRecord_data()
+    void onlyABeatenRecordAsksForAName_data()
     {
         QTest::addColumn<int>("record");
         QTest::addColumn<int>("dialogs");
         QTest::newRow("beaten") << 999 << 1;
         QTest::newRow("equalled") << 1000 << 0;
     }
-    void newRecord()
+    void onlyABeatenRecordAsksForAName()
     {
         QFETCH(int, record);
         QFETCH(int, dialogs);
-        f->state.HighScore = std::int16_t(record);
-        f->controller->start_Click();
+        f->state.recordScore = std::int16_t(record);
+        f->controller->startGame();
         f->placeParts(GirlA);
-        f->form->Command1->click();
+        f->window->statusFrame()->doneButton()->click();
         QCOMPARE(f->newRecordDialogs, dialogs);
-        QCOMPARE(f->state.HighScore, std::int16_t(1000));
+        QCOMPARE(f->state.recordScore, std::int16_t(1000));
+    }
+
+    // A game always opens with a horizontal hint, whatever the last one left behind.
+    void startingAGameBeginsWithAHorizontalHint()
+    {
+        f->state.nextHintVertical = true;
+        f->controller->startGame();
+        QVERIFY(!f->state.nextHintVertical);
     }
 
     void debugModeLastsOneGame()
     {
-        f->state.DebugMode = 1;
-        f->controller->start_Click();
-        QVERIFY(!f->form->Picture2[0]->isVisible());
-        QVERIFY(f->form->Image1[0]->dragIcon().isNull());
-        f->form->Pause->trigger();
-        QCOMPARE(f->state.DebugMode, std::int16_t(0));
-        f->controller->start_Click();
-        QVERIFY(f->form->Picture2[0]->isVisible());
-        QVERIFY(!f->form->Image1[0]->dragIcon().isNull());
+        f->state.debugNextGame = true;
+        f->controller->startGame();
+        QVERIFY(!f->window->cover(0)->isVisible());
+        QVERIFY(f->window->part(GirlA, 0)->dragIcon().isNull());
+        f->window->actions().stop->trigger();
+        QVERIFY(!f->state.debugNextGame);
+        f->controller->startGame();
+        QVERIFY(f->window->cover(0)->isVisible());
+        QVERIFY(!f->window->part(GirlA, 0)->dragIcon().isNull());
     }
 };
 

@@ -1,7 +1,8 @@
 #include "game_fixture.h"
 #include "records/check_value.h"
 #include "records/record_store.h"
-#include "ui/panel3d.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -35,7 +36,7 @@ class TestStartupShutdown : public QObject
     Q_OBJECT
 
 private slots:
-    void startUp_data()
+    void startUpRefusesATamperedRecord_data()
     {
         QTest::addColumn<QByteArray>("stored"); // empty: no file at all
         QTest::addColumn<QString>("name");
@@ -59,7 +60,7 @@ private slots:
             << QByteArray("H_Name=abc\nH_Score=70000\nCheckFlag=0\n") << "abc"
             << "0" << false;
     }
-    void startUp()
+    void startUpRefusesATamperedRecord()
     {
         QFETCH(QByteArray, stored);
         QFETCH(QString, name);
@@ -70,51 +71,51 @@ private slots:
             writeRecord(f.recordFile(), stored);
         const QByteArray before = fileDigest(f.recordFile());
 
-        QCOMPARE(f.controller->Form_Load(), accepted);
+        QCOMPARE(f.controller->startUp(), accepted);
         // The record is on the panels before any message.
-        QCOMPARE(f.form->Panel3D3[1]->caption(), name);
-        QCOMPARE(f.form->Panel3D3[0]->caption(), score);
-        QCOMPARE(f.messages, accepted
-                                 ? QStringList()
-                                 : QStringList{QStringLiteral("YRM.INIファイルが不正です。|16")});
+        QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), name);
+        QCOMPARE(f.window->statusFrame()->recordScorePanel()->caption(), score);
+        QCOMPARE(f.messages,
+                 accepted ? QStringList()
+                          : QStringList{QStringLiteral("YRM.INIファイルが不正です。|critical")});
         QCOMPARE(fileDigest(f.recordFile()), before);
     }
 
-    void exitCommand_data()
+    void quittingAsksThenSaves_data()
     {
         QTest::addColumn<bool>("viaCloseBox");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("menu, OK") << false << 1;
-        QTest::newRow("menu, Cancel") << false << 2;
-        QTest::newRow("close box, OK") << true << 1;
-        QTest::newRow("close box, Cancel") << true << 2;
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("menu, OK") << false << true;
+        QTest::newRow("menu, Cancel") << false << false;
+        QTest::newRow("close box, OK") << true << true;
+        QTest::newRow("close box, Cancel") << true << false;
     }
-    void exitCommand()
+    void quittingAsksThenSaves()
     {
         QFETCH(bool, viaCloseBox);
-        QFETCH(int, answer);
+        QFETCH(bool, ok);
         GameFixture f;
-        f.controller->start_Click();
-        f.state.HighName = QStringLiteral("はなこ");
-        f.state.HighScore = 777;
-        f.answers = {answer};
+        f.controller->startGame();
+        f.state.recordHolder = QStringLiteral("はなこ");
+        f.state.recordScore = 777;
+        f.answers = {ok};
         if (viaCloseBox)
-            QCOMPARE(f.form->close(), answer == 1);
+            QCOMPARE(f.window->close(), ok);
         else
-            f.form->FIN->trigger();
+            f.window->actions().quit->trigger();
 
-        QCOMPARE(f.messages, QStringList{QStringLiteral("GAL PORTRAITを終了します。|65")});
-        const bool ok = answer == 1;
+        QCOMPARE(f.messages,
+                 QStringList{QStringLiteral("GAL PORTRAITを終了します。|confirmation")});
         QCOMPARE(f.programEnds, ok ? 1 : 0);
         QCOMPARE(QFile::exists(f.recordFile()), ok);
         // Either way the game is not ended by the question itself.
-        QCOMPARE(f.state.GameRunning, std::int16_t(1));
+        QVERIFY(f.state.gameRunning);
         if (ok) {
             GameState loadedState;
-            RecordStore(f.recordFile()).LoadRecord(loadedState);
-            QCOMPARE(loadedState.HighName, QStringLiteral("はなこ"));
-            QCOMPARE(loadedState.HighScore, std::int16_t(777));
-            QCOMPARE(loadedState.CheckFlag, ComputeCheckValue(loadedState));
+            RecordStore(f.recordFile()).load(loadedState);
+            QCOMPARE(loadedState.recordHolder, QStringLiteral("はなこ"));
+            QCOMPARE(loadedState.recordScore, std::int16_t(777));
+            QCOMPARE(loadedState.recordCheckValue, checkValue(loadedState));
         }
     }
 
@@ -123,7 +124,7 @@ private slots:
         GameFixture f;
         // A folder where the file should be: nothing can be written there, not even by root.
         QVERIFY(QDir().mkpath(f.recordFile()));
-        f.form->FIN->trigger();
+        f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 2);
         QVERIFY(f.messages[1].contains(f.recordFile()));
         QCOMPARE(f.programEnds, 1);

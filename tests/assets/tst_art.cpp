@@ -73,7 +73,7 @@ private slots:
         }
         QTest::newRow("icon.png") << "icon.png" << QSize(32, 32);
         QTest::newRow("icon@2x.png") << "icon@2x.png" << QSize(64, 64);
-        QTest::newRow("drag_a.png") << "drag_a.png" << QSize(32, 32);
+        QTest::newRow("invisible_cursor.png") << "invisible_cursor.png" << QSize(32, 32);
     }
     void sizes()
     {
@@ -156,7 +156,7 @@ private slots:
 
     void dragCursorIsInvisible()
     {
-        const QImage drag = art("drag_a.png").convertToFormat(QImage::Format_ARGB32);
+        const QImage drag = art("invisible_cursor.png").convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < drag.height(); ++y) {
             for (int x = 0; x < drag.width(); ++x)
                 QCOMPARE(qAlpha(drag.pixel(x, y)), 0);

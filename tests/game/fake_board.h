@@ -8,7 +8,7 @@
 // Plain-data stand-in for the main window's controls.
 struct FakeBoard : gp::GameBoard
 {
-    std::array<bool, 2> checked{true, false};
+    std::array<bool, 2> chosen{true, false};
     std::array<std::array<gp::PartRect, gp::kPartCount>, 2> parts{};
     std::array<std::array<bool, gp::kPartCount>, 2> transparentIcon{};
     std::array<gp::PointI, 2> cover{{{-1, -1}, {-88, -1}}};
@@ -23,7 +23,7 @@ struct FakeBoard : gp::GameBoard
                                float(gp::kPartSizes[g][p].height)};
     }
 
-    bool isGirlChecked(int girl) const override { return checked[girl]; }
+    bool isGirlChosen(int girl) const override { return chosen[girl]; }
     gp::PartRect partRect(int girl, int part) const override { return parts[girl][part]; }
     void setPartLeft(int girl, int part, float left) override { parts[girl][part].left = left; }
     void setPartTop(int girl, int part, float top) override { parts[girl][part].top = top; }
@@ -37,7 +37,7 @@ struct FakeBoard : gp::GameBoard
     void setCompleteFaceVisible(int, bool) override {}
     void setCoverVisible(int, bool) override {}
     void setCommandEnabled(gp::Command, bool) override {}
-    void setTimerEnabled(bool) override {}
+    void setHintTimerRunning(bool) override {}
     void setGaugePercent(double) override {}
     std::uint32_t gaugeColor() const override { return gauge; }
     void setScoreCaption(int) override {}

@@ -12,7 +12,7 @@ class TestFaceRules : public QObject
     Q_OBJECT
 
 private slots:
-    void rounding_data()
+    void roundsHalvesToEven_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("expected");
@@ -25,20 +25,20 @@ private slots:
         QTest::newRow("just over half") << 12.500001 << 13;
         QTest::newRow("score 399.6") << 399.6 << 400;
     }
-    void rounding()
+    void roundsHalvesToEven()
     {
         QFETCH(double, value);
         QFETCH(int, expected);
         QCOMPARE(roundHalfEven(value), expected);
     }
 
-    void placement_data()
+    void placementSumsWholePixelDistances_data()
     {
         QTest::addColumn<int>("girl");
         QTest::addColumn<bool>("startLayout");
         QTest::addColumn<float>("dx");
         QTest::addColumn<float>("dy");
-        QTest::addColumn<bool>("neitherChecked");
+        QTest::addColumn<bool>("neitherChosen");
         QTest::addColumn<int>("expected");
         QTest::newRow("girl A start column") << 0 << true << 0.f << 0.f << false << 1717;
         QTest::newRow("girl B start column") << 1 << true << 0.f << 0.f << false << 1645;
@@ -48,20 +48,20 @@ private slots:
         QTest::newRow("half pixel counts 0") << 0 << false << 0.5f << 0.f << false << 0;
         QTest::newRow("1.5 pixels count 2") << 1 << false << 0.f << 1.5f << false << 12;
         QTest::newRow("2.5 pixels count 2") << 0 << false << -2.5f << 0.f << false << 12;
-        QTest::newRow("neither girl checked") << 0 << true << 0.f << 0.f << true << 0;
+        QTest::newRow("neither girl chosen") << 0 << true << 0.f << 0.f << true << 0;
     }
-    void placement()
+    void placementSumsWholePixelDistances()
     {
         QFETCH(int, girl);
         QFETCH(bool, startLayout);
         QFETCH(float, dx);
         QFETCH(float, dy);
-        QFETCH(bool, neitherChecked);
+        QFETCH(bool, neitherChosen);
         QFETCH(int, expected);
 
         FakeBoard board;
-        board.checked = {girl == 0 && !neitherChecked, girl == 1 && !neitherChecked};
-        // The other girl's parts lie on their targets: only the checked girl may count.
+        board.chosen = {girl == 0 && !neitherChosen, girl == 1 && !neitherChosen};
+        // The other girl's parts lie on their targets: only the chosen girl may count.
         board.centreOnTargets(1 - girl, 100, 100);
         if (startLayout) {
             for (int p = 0; p < kPartCount; ++p) {
@@ -71,10 +71,7 @@ private slots:
         } else {
             board.centreOnTargets(girl, dx, dy);
         }
-        GameState state;
-        state.TotalDistance = -1;
-        EvaluatePlacement(state, board);
-        QCOMPARE(state.TotalDistance, expected);
+        QCOMPARE(measurePlacement(board), expected);
     }
 
     void eyebrowOnWholePixels()
@@ -87,29 +84,29 @@ private slots:
         QCOMPARE(partDistance({float(cut.left), float(cut.top), 64, 13}, target), 0);
     }
 
-    void setUpFace_data()
+    void setUpPutsThePartsBackAndMeasures_data()
     {
-        QTest::addColumn<int>("checkedGirl");
+        QTest::addColumn<int>("chosenGirl");
         QTest::addColumn<int>("debugMode");
         QTest::addColumn<int>("startDistance");
         QTest::newRow("girl A") << 0 << 0 << 1717;
         QTest::newRow("girl B, debug") << 1 << 1 << 1645;
     }
-    void setUpFace()
+    void setUpPutsThePartsBackAndMeasures()
     {
-        QFETCH(int, checkedGirl);
+        QFETCH(int, chosenGirl);
         QFETCH(int, debugMode);
         QFETCH(int, startDistance);
         FakeBoard board;
-        board.checked = {checkedGirl == 0, checkedGirl == 1};
+        board.chosen = {chosenGirl == 0, chosenGirl == 1};
         board.centreOnTargets(0);
         board.centreOnTargets(1);
         GameState state;
-        state.DebugMode = std::int16_t(debugMode);
-        SetUpFace(state, board);
+        state.debugNextGame = debugMode != 0;
+        setUpFace(state, board);
 
-        QCOMPARE(state.StartDistance, startDistance);
-        QCOMPARE(state.TotalDistance, startDistance);
+        QCOMPARE(state.startDistance, startDistance);
+        QCOMPARE(state.measuredDistance, startDistance);
         QCOMPARE(board.gauge, kGaugeBlue);
         for (int g = 0; g < kGirlCount; ++g) {
             QCOMPARE(board.cover[g].x, 0);

@@ -15,7 +15,7 @@ class TestHintTick : public QObject
 
     void tick()
     {
-        Timer1_Timer(m_state, m_board, [this](const QString& cue) { m_cues << cue; });
+        hintTick(m_state, m_board, [this](const QString& cue) { m_cues << cue; });
     }
 
 private slots:
@@ -29,63 +29,63 @@ private slots:
                 m_board.parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
                                        float(kPartSizes[g][p].width),
                                        float(kPartSizes[g][p].height)};
-        m_state.Dragging = 1;
+        m_state.dragging = true;
     }
 
     // Two ticks with the pointer reported at the same place before each.
-    void directions_data()
+    void directionsAlternateBetweenTheAxes_data()
     {
         QTest::addColumn<int>("girl");
         QTest::addColumn<int>("part");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
-        QTest::addColumn<int>("zone");
+        QTest::addColumn<PointerZone>("zone");
         QTest::addColumn<QStringList>("hints");
         QTest::addColumn<QStringList>("cues");
         QTest::newRow("A nose exactly on target")
-            << 0 << 4 << 218 << 247 << 1 << QStringList{"もっと右 右 ！", "もっと下 下 ！"}
-            << QStringList{"Right", "Down"};
+            << 0 << 4 << 218 << 247 << PointerZone::PlayArea
+            << QStringList{"もっと右 右 ！", "もっと下 下 ！"} << QStringList{"Right", "Down"};
         QTest::newRow("A nose, up and left")
-            << 0 << 4 << 219 << 248 << 1 << QStringList{"もっと左 左 ！", "もっと上 上 ！"}
-            << QStringList{"Left", "Up"};
+            << 0 << 4 << 219 << 248 << PointerZone::PlayArea
+            << QStringList{"もっと左 左 ！", "もっと上 上 ！"} << QStringList{"Left", "Up"};
         QTest::newRow("B right eyebrow over cover")
-            << 1 << 0 << 151 << 146 << 3 << QStringList{"もっと左 左 ！", "もっと上 上 ！"}
-            << QStringList{"Left", "Up"};
+            << 1 << 0 << 151 << 146 << PointerZone::Cover
+            << QStringList{"もっと左 左 ！", "もっと上 上 ！"} << QStringList{"Left", "Up"};
     }
-    void directions()
+    void directionsAlternateBetweenTheAxes()
     {
         QFETCH(int, girl);
         QFETCH(int, part);
         QFETCH(int, x);
         QFETCH(int, y);
-        QFETCH(int, zone);
+        QFETCH(PointerZone, zone);
         QFETCH(QStringList, hints);
         QFETCH(QStringList, cues);
-        m_board.checked = {girl == 0, girl == 1};
-        m_state.DragPart = std::int16_t(part);
+        m_board.chosen = {girl == 0, girl == 1};
+        m_state.draggedPart = part;
         QStringList shown;
         for (int i = 0; i < 2; ++i) {
-            m_state.DragX = std::int16_t(x);
-            m_state.DragY = std::int16_t(y);
-            m_state.DragZone = std::int16_t(zone);
+            m_state.pointerX = std::int16_t(x);
+            m_state.pointerY = std::int16_t(y);
+            m_state.pointerZone = zone;
             tick();
             shown << m_board.hint;
         }
         QCOMPARE(shown, hints);
         QCOMPARE(m_cues, cues);
-        QCOMPARE(m_state.DragZone, std::int16_t(0)); // cleared after the vertical hint
-        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+        QCOMPARE(m_state.pointerZone, PointerZone::None); // cleared after the vertical hint
+        QVERIFY(!m_state.nextHintVertical);
 
         // Without a fresh report: "? ? ?", silently, and the axis stays horizontal.
         tick();
         QCOMPARE(m_board.hint, QStringLiteral("? ? ?"));
         QCOMPARE(m_cues.size(), 2);
-        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+        QVERIFY(!m_state.nextHintVertical);
     }
 
     // Over the cover, a hidden part is named only strictly inside its rectangle; the lower index
     // wins where two overlap.
-    void hiddenParts_data()
+    void coverNamesTheHiddenPartUnderThePointer_data()
     {
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("y");
@@ -99,7 +99,7 @@ private slots:
         QTest::newRow("overlap names the lower index") << 130 << 110 << "右眉の上";
         QTest::newRow("tray parts count too") << 470 << 350 << "口の上";
     }
-    void hiddenParts()
+    void coverNamesTheHiddenPartUnderThePointer()
     {
         QFETCH(int, x);
         QFETCH(int, y);
@@ -108,33 +108,33 @@ private slots:
         m_board.parts[0][0].top = 100;
         m_board.parts[0][2].left = 120;
         m_board.parts[0][2].top = 105;
-        m_state.DragPart = 4;
-        m_state.DragX = std::int16_t(x);
-        m_state.DragY = std::int16_t(y);
-        m_state.DragZone = 3;
+        m_state.draggedPart = 4;
+        m_state.pointerX = std::int16_t(x);
+        m_state.pointerY = std::int16_t(y);
+        m_state.pointerZone = PointerZone::Cover;
         tick();
         QCOMPARE(m_board.hint, hint);
-        QCOMPARE(m_state.HintAxis, std::int16_t(m_cues.isEmpty() ? 0 : 1));
+        QCOMPARE(m_state.nextHintVertical, !m_cues.isEmpty());
     }
 
-    void quietTicks()
+    void partsAndIdleTicksAreSilent()
     {
         // Over a part image: its name on every tick, no sound, no state change.
-        m_state.DragZone = 2;
-        m_state.OverPart = 5;
+        m_state.pointerZone = PointerZone::Part;
+        m_state.partUnderPointer = 5;
         tick();
         tick();
         QCOMPARE(m_board.hint, QStringLiteral("口の上"));
         QVERIFY(m_cues.isEmpty());
-        QCOMPARE(m_state.DragZone, std::int16_t(2));
+        QCOMPARE(m_state.pointerZone, PointerZone::Part);
 
         // No drag: nothing at all, not even the panel.
-        m_state.Dragging = 0;
+        m_state.dragging = false;
         m_board.hint = QStringLiteral("kept");
-        m_state.DragZone = 1;
+        m_state.pointerZone = PointerZone::PlayArea;
         tick();
         QCOMPARE(m_board.hint, QStringLiteral("kept"));
-        QCOMPARE(m_state.HintAxis, std::int16_t(0));
+        QVERIFY(!m_state.nextHintVertical);
     }
 };
 

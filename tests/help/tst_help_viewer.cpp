@@ -1,7 +1,5 @@
-#include "game/game_state.h"
 #include "media/help_menu.h"
 #include "media/help_viewer.h"
-#include "media/win_help.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
@@ -22,7 +20,7 @@ using namespace gp;
 
 namespace {
 
-using Handler = void (*)(QWidget*, const GameState&);
+using Handler = HelpViewer* (*)(QWidget*, const QString&);
 
 // The keywords as written in the help project: what a full index must list.
 int keywordsInProject()
@@ -54,22 +52,22 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void entryPoints_data();
-    void entryPoints();
+    void eachMenuCommandOpensItsPlace_data();
+    void eachMenuCommandOpensItsPlace();
     void keywordOpensTopic();
-    void unusableFile_data();
-    void unusableFile();
+    void unusableFileIsExplainedOnThePage_data();
+    void unusableFileIsExplainedOnThePage();
 
 private:
-    GameState m_state;
+    QString m_helpFile;
     std::unique_ptr<QWidget> m_owner;
 };
 
 void HelpViewerTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    m_state.HelpFilePath = QStringLiteral(GP_TEST_HELP_FILE);
-    QVERIFY2(QFile::exists(m_state.HelpFilePath), "the build makes the help file");
+    m_helpFile = QStringLiteral(GP_TEST_HELP_FILE);
+    QVERIFY2(QFile::exists(m_helpFile), "the build makes the help file");
     QVERIFY(keywordsInProject() >= 15);
 }
 
@@ -83,7 +81,7 @@ void HelpViewerTest::cleanup()
     m_owner.reset();
 }
 
-void HelpViewerTest::entryPoints_data()
+void HelpViewerTest::eachMenuCommandOpensItsPlace_data()
 {
     QTest::addColumn<Handler>("handler");
     QTest::addColumn<int>("tab");
@@ -91,20 +89,21 @@ void HelpViewerTest::entryPoints_data()
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("topic");
 
-    QTest::newRow("目次") << Handler(index_Click) << int(HelpViewer::ContentsTab) << "index.html"
+    QTest::newRow("目次") << Handler(showHelpContents) << int(HelpViewer::ContentsTab)
+                          << "index.html"
                           << "GAL PORTRAIT ヘルプ"
                           << "目次";
     QTest::newRow("キーワードで検索")
-        << Handler(Key_Search_Click) << int(HelpViewer::KeywordTab) << "index.html"
+        << Handler(showHelpSearch) << int(HelpViewer::KeywordTab) << "index.html"
         << "GAL PORTRAIT ヘルプ"
         << "目次";
     QTest::newRow("ヘルプについて")
-        << Handler(About_Help_Click) << int(HelpViewer::ContentsTab) << "viewer.html"
+        << Handler(showHelpOnHelp) << int(HelpViewer::ContentsTab) << "viewer.html"
         << "ヘルプの使い方"
         << "ヘルプの使い方";
 }
 
-void HelpViewerTest::entryPoints()
+void HelpViewerTest::eachMenuCommandOpensItsPlace()
 {
     QFETCH(Handler, handler);
     QFETCH(int, tab);
@@ -114,19 +113,19 @@ void HelpViewerTest::entryPoints()
 
     // Open it elsewhere, narrow the index by hand and close it: asking again must bring the
     // same viewer back at the asked place, with a fresh search.
-    index_Click(m_owner.get(), m_state);
+    showHelpContents(m_owner.get(), m_helpFile);
     auto* viewer = m_owner->findChild<HelpViewer*>();
     QVERIFY(viewer);
     QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
     auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("index"));
+    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
     const int fullIndex = keywordsInProject();
     QTRY_COMPARE(index->model()->rowCount(), fullIndex);
     searchBox->setText(QStringLiteral("得点"));
     QTRY_VERIFY(index->model()->rowCount() < fullIndex);
     viewer->close();
 
-    handler(m_owner.get(), m_state);
+    handler(m_owner.get(), m_helpFile);
     QCOMPARE(m_owner->findChildren<HelpViewer*>().size(), 1);
     QCOMPARE(m_owner->findChild<HelpViewer*>(), viewer);
     QVERIFY(viewer->isVisible());
@@ -147,11 +146,11 @@ void HelpViewerTest::entryPoints()
 
 void HelpViewerTest::keywordOpensTopic()
 {
-    Key_Search_Click(m_owner.get(), m_state);
+    showHelpSearch(m_owner.get(), m_helpFile);
     auto* viewer = m_owner->findChild<HelpViewer*>();
     QVERIFY(QTest::qWaitForWindowActive(viewer));
     auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("index"));
+    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
     QVERIFY(index);
     QTRY_VERIFY(index->model()->rowCount() > 0);
 
@@ -162,7 +161,7 @@ void HelpViewerTest::keywordOpensTopic()
     QCOMPARE(viewer->currentPage().fragment(), QStringLiteral("timeout"));
 }
 
-void HelpViewerTest::unusableFile_data()
+void HelpViewerTest::unusableFileIsExplainedOnThePage_data()
 {
     QTest::addColumn<QString>("content");
     QTest::addColumn<bool>("asDirectory");
@@ -172,7 +171,7 @@ void HelpViewerTest::unusableFile_data()
     QTest::newRow("a folder") << QString() << true;
 }
 
-void HelpViewerTest::unusableFile()
+void HelpViewerTest::unusableFileIsExplainedOnThePage()
 {
     QFETCH(QString, content);
     QFETCH(bool, asDirectory);
@@ -187,8 +186,8 @@ void HelpViewerTest::unusableFile()
         file.write(content.toUtf8());
     }
 
-    for (int command : {HELP_CONTENTS, HELP_PARTIALKEY, HELP_HELPONHELP}) {
-        HelpViewer* viewer = WinHelp(m_owner.get(), path, command, QString());
+    for (Handler handler : {showHelpContents, showHelpSearch, showHelpOnHelp}) {
+        HelpViewer* viewer = handler(m_owner.get(), path);
         QVERIFY(viewer && viewer->isVisible());
         QVERIFY(!viewer->isReady());
         QVERIFY(viewer->currentPage().isEmpty());

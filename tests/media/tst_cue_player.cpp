@@ -61,7 +61,7 @@ private slots:
         int switchReads = 0;
         CuePlayer cues(
             folder, [&] { return ++switchReads, QString("ON"); }, out);
-        cues.PlayCue(name);
+        cues.play(name);
         QCOMPARE(out.beeps, 0);
         QCOMPARE(out.paths, path.isEmpty() ? QStringList() : QStringList{path});
         QCOMPARE(out.modes, path.isEmpty() ? QList<PlayMode>() : QList<PlayMode>{mode});
@@ -85,8 +85,8 @@ private slots:
         FakeOutput out;
         CuePlayer cues(
             "/g", [&] { return caption; }, out);
-        cues.PlayCue("Left");
-        cues.PlayCue("Good");
+        cues.play("Left");
+        cues.play("Good");
         const QStringList expected{"/g/Left.Wav", "/g/Good.Wav"};
         QCOMPARE(out.paths, heard ? expected : QStringList());
     }
@@ -100,7 +100,7 @@ private slots:
         CuePlayer cues(
             "/g", [&] { return captions.value(reads++); }, out);
         for (const char* name : {"Up", "Down", "Bad", "VeryGood"})
-            cues.PlayCue(name);
+            cues.play(name);
         QCOMPARE(reads, captions.size());
         QCOMPARE(out.paths, (QStringList{"/g/Up.Wav", "/g/VeryGood.Wav"}));
     }
@@ -112,9 +112,9 @@ private slots:
         QString caption = "ON";
         CuePlayer cues(
             "/g", [&] { return caption; }, out);
-        cues.PlayCue("Down");
+        cues.play("Down");
         caption = "OFF";
-        cues.PlayCue("Down");
+        cues.play("Down");
         QCOMPARE(out.paths, QStringList{"/g/Down.Wav"});
         QCOMPARE(out.beeps, 1);
     }

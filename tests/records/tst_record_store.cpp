@@ -21,8 +21,8 @@ class TestRecordStore : public QObject
 private slots:
     void numberReader_data();
     void numberReader();
-    void checkValue_data();
-    void checkValue();
+    void checkValueOfNames_data();
+    void checkValueOfNames();
     void defaultLocation();
     void roundTrip_data();
     void roundTrip();
@@ -65,7 +65,7 @@ void TestRecordStore::numberReader()
     QTEST(number.inRange, "inRange");
 }
 
-void TestRecordStore::checkValue_data()
+void TestRecordStore::checkValueOfNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("score");
@@ -83,11 +83,11 @@ void TestRecordStore::checkValue_data()
     QTest::newRow("stray surrogate") << QString(QChar(0xD800)) << 0 << 0x3F;
 }
 
-void TestRecordStore::checkValue()
+void TestRecordStore::checkValueOfNames()
 {
     QFETCH(QString, name);
     QFETCH(int, score);
-    QTEST(int(ComputeCheckValue(name, std::int16_t(score))), "check");
+    QTEST(int(checkValue(name, std::int16_t(score))), "check");
 }
 
 void TestRecordStore::defaultLocation()
@@ -118,18 +118,18 @@ void TestRecordStore::roundTrip()
     QFETCH(QString, stored);
     const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
     GameState state;
-    state.HighName = name;
-    state.HighScore = std::int16_t(score);
-    state.CheckFlag = ComputeCheckValue(state);
-    QVERIFY(RecordStore(path).SaveRecord(state));
+    state.recordHolder = name;
+    state.recordScore = std::int16_t(score);
+    state.recordCheckValue = checkValue(state);
+    QVERIFY(RecordStore(path).save(state));
 
     QSettings raw(path, QSettings::IniFormat);
     QCOMPARE(raw.value("GAL PORTRAIT/H_Score").toString(), QString::number(score));
 
     GameState loaded;
-    const LoadedRecord record = RecordStore(path).LoadRecord(loaded);
-    QCOMPARE(loaded.HighName, stored);
-    QCOMPARE(loaded.HighScore, score);
+    const LoadedRecord record = RecordStore(path).load(loaded);
+    QCOMPARE(loaded.recordHolder, stored);
+    QCOMPARE(loaded.recordScore, score);
     // Losing the leading blanks must not cost the record its check.
     QVERIFY(recordAccepted(loaded, record));
 }
@@ -177,9 +177,9 @@ void TestRecordStore::startUp()
         file.write("[GAL PORTRAIT]\n" + keys.replace('|', '\n') + '\n');
     }
     GameState state;
-    const LoadedRecord record = RecordStore(path).LoadRecord(state);
-    QTEST(state.HighName, "name");
-    QTEST(int(state.HighScore), "score");
+    const LoadedRecord record = RecordStore(path).load(state);
+    QTEST(state.recordHolder, "name");
+    QTEST(int(state.recordScore), "score");
     QTEST(recordAccepted(state, record), "accepted");
     QCOMPARE(QFile::exists(path), !keys.isEmpty());
 }
@@ -191,11 +191,11 @@ void TestRecordStore::saveIntoMissingFolder()
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QVERIFY(!RecordStore(blocker + "/YRM.ini").SaveRecord(GameState()));
-    QVERIFY(!RecordStore(m_dir.path()).SaveRecord(GameState()));
+    QVERIFY(!RecordStore(blocker + "/YRM.ini").save(GameState()));
+    QVERIFY(!RecordStore(m_dir.path()).save(GameState()));
     // A folder that is merely missing, like ~/.config on a fresh account, is made.
     const QString fresh = m_dir.filePath("home/.config/YRM.ini");
-    QVERIFY(RecordStore(fresh).SaveRecord(GameState()));
+    QVERIFY(RecordStore(fresh).save(GameState()));
     QVERIFY(QFile::exists(fresh));
 }
 
@@ -204,9 +204,9 @@ void TestRecordStore::failedSaveKeepsOldFile()
     QTemporaryDir dir;
     const QString path = dir.filePath("YRM.ini");
     GameState old;
-    old.HighName = "abc";
-    old.CheckFlag = ComputeCheckValue(old);
-    QVERIFY(RecordStore(path).SaveRecord(old));
+    old.recordHolder = "abc";
+    old.recordCheckValue = checkValue(old);
+    QVERIFY(RecordStore(path).save(old));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -214,16 +214,16 @@ void TestRecordStore::failedSaveKeepsOldFile()
 
     // A full disk, which a file size limit imitates even for root.
     GameState next;
-    next.HighName = QString(200, u'x');
-    next.HighScore = 999;
-    next.CheckFlag = ComputeCheckValue(next);
+    next.recordHolder = QString(200, u'x');
+    next.recordScore = 999;
+    next.recordCheckValue = checkValue(next);
     rlimit saved{};
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = before.size() + 16;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool ok = RecordStore(path).SaveRecord(next);
+    const bool ok = RecordStore(path).save(next);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

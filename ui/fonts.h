@@ -7,9 +7,9 @@
 
 namespace gp {
 
-enum class DesignFace { MsMincho, MsGothic, MsPGothic, TimesNewRoman };
+enum class FontFace { MsMincho, MsGothic, MsPGothic, TimesNewRoman };
 
-// Point sizes are designed for 96 dots per inch; the layout is in pixels, so the font is too.
-QFont designFont(DesignFace face, double points, bool bold = false);
+// Point sizes are meant for 96 dots per inch; the layout is in pixels, so the font is too.
+QFont gameFont(FontFace face, double points, bool bold = false);
 
 } // namespace gp

@@ -1,16 +1,16 @@
-#include "ui/shape_control.h"
+#include "ui/outline_box.h"
 
 #include <QPainter>
 
 namespace gp {
 
-ShapeControl::ShapeControl(QWidget* parent) : QWidget(parent)
+OutlineBox::OutlineBox(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void ShapeControl::paintEvent(QPaintEvent*)
+void OutlineBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));

@@ -1,11 +1,11 @@
-#include "ui/vb_color.h"
+#include "ui/bgr_color.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
 namespace gp {
 
-QColor vbColor(std::uint32_t bgr)
+QColor colorFromBgr(std::uint32_t bgr)
 {
     if (bgr & 0x80000000u) {
         const QPalette palette = QGuiApplication::palette();

@@ -1,6 +1,7 @@
 #pragma once
 
-// A picture box: a plain background with an optional picture at its top left corner.
+// A plain background with an optional picture at its top left corner: a play area with the
+// girl's blank face, or the cover laid over it.
 
 #include "ui/art.h"
 
@@ -9,12 +10,12 @@
 
 namespace gp {
 
-class PictureBox : public QWidget
+class Backdrop : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PictureBox(const QColor& background, QWidget* parent = nullptr);
+    explicit Backdrop(const QColor& background, QWidget* parent = nullptr);
 
     // A generated picture, decoded when it is first drawn or asked for.
     void setPicture(const QString& name, QSize size);

@@ -1,4 +1,4 @@
-#include "ui/image_control.h"
+#include "ui/sprite.h"
 
 #include "game/rounding.h"
 
@@ -6,9 +6,9 @@
 
 namespace gp {
 
-ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
+Sprite::Sprite(QWidget* parent) : QWidget(parent) {}
 
-void ImageControl::setPicture(const QString& name, QSize size, bool opaque)
+void Sprite::setPicture(const QString& name, QSize size, bool opaque)
 {
     m_picture = LazyPicture(name);
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
@@ -16,31 +16,31 @@ void ImageControl::setPicture(const QString& name, QSize size, bool opaque)
     update();
 }
 
-void ImageControl::setLeft(float left)
+void Sprite::setLeft(float left)
 {
     m_left = left;
     place();
 }
 
-void ImageControl::setTop(float top)
+void Sprite::setTop(float top)
 {
     m_top = top;
     place();
 }
 
-void ImageControl::moveTo(float left, float top)
+void Sprite::moveTo(float left, float top)
 {
     m_left = left;
     m_top = top;
     place();
 }
 
-void ImageControl::place()
+void Sprite::place()
 {
     move(roundHalfEven(m_left), roundHalfEven(m_top));
 }
 
-void ImageControl::paintEvent(QPaintEvent*)
+void Sprite::paintEvent(QPaintEvent*)
 {
     const QPixmap& picture = m_picture.get();
     if (picture.isNull())

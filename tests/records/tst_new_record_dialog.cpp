@@ -1,5 +1,4 @@
-#include "records/form3.h"
-#include "records/record_panels.h"
+#include "records/new_record_dialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,12 +9,20 @@ using namespace gp;
 
 namespace {
 
-struct Panels : RecordPanels
+// The main window's record panels, as the dialog's signal leaves them.
+struct Panels
 {
     QString name = QStringLiteral("old");
     QString score = QStringLiteral("old");
-    void setRecordName(const QString& caption) override { name = caption; }
-    void setRecordScore(const QString& caption) override { score = caption; }
+
+    void watch(NewRecordDialog& dialog)
+    {
+        QObject::connect(&dialog, &NewRecordDialog::recordNamed,
+                         [this](const QString& holderCaption, const QString& scoreCaption) {
+                             name = holderCaption;
+                             score = scoreCaption;
+                         });
+    }
 };
 
 // keyClicks takes Latin-1 only; anything else arrives as an input method would send it, a
@@ -36,7 +43,7 @@ void type(QWidget* widget, const QString& text)
 
 } // namespace
 
-class TestForm3 : public QObject
+class TestNewRecordDialog : public QObject
 {
     Q_OBJECT
 
@@ -47,7 +54,7 @@ private slots:
     void enterConfirms();
 };
 
-void TestForm3::okTakesName_data()
+void TestNewRecordDialog::okTakesName_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
@@ -80,64 +87,67 @@ void TestForm3::okTakesName_data()
                                  << " 600";
 }
 
-void TestForm3::okTakesName()
+void TestNewRecordDialog::okTakesName()
 {
     QFETCH(QString, typed);
     QFETCH(QString, pasted);
     QFETCH(int, score);
     GameState state;
-    state.HighScore = std::int16_t(score);
+    state.recordScore = std::int16_t(score);
     Panels panels;
-    Form3 dialog(state, panels);
+    NewRecordDialog dialog(state);
+    panels.watch(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* text = dialog.findChild<QLineEdit*>("Text1");
+    auto* text = dialog.findChild<QLineEdit*>("nameBox");
     QVERIFY(text);
     QCOMPARE(QApplication::focusWidget(), text);
     type(text, typed);
     text->insert(pasted);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
-    QTEST(state.HighName, "name");
-    QCOMPARE(panels.name, state.HighName);
+    QTEST(state.recordHolder, "name");
+    QCOMPARE(panels.name, state.recordHolder);
     QTEST(panels.score, "scoreCaption");
 }
 
-void TestForm3::enterConfirms()
+void TestNewRecordDialog::enterConfirms()
 {
     GameState state;
-    state.HighScore = 900;
+    state.recordScore = 900;
     Panels panels;
-    Form3 dialog(state, panels);
+    NewRecordDialog dialog(state);
+    panels.watch(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClicks(dialog.findChild<QLineEdit*>("Text1"), " Hana ");
-    QTest::keyClick(dialog.findChild<QLineEdit*>("Text1"), Qt::Key_Return);
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("nameBox"), " Hana ");
+    QTest::keyClick(dialog.findChild<QLineEdit*>("nameBox"), Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(state.HighName, QStringLiteral("Hana"));
+    QCOMPARE(state.recordHolder, QStringLiteral("Hana"));
     QCOMPARE(panels.score, QStringLiteral(" 900"));
 }
 
-void TestForm3::escapeKeepsOldHolder()
+void TestNewRecordDialog::escapeKeepsOldHolder()
 {
     GameState state;
-    state.HighScore = 750;
+    state.recordScore = 750;
     Panels panels;
-    Form3 dialog(state, panels);
+    NewRecordDialog dialog(state);
+    panels.watch(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClicks(dialog.findChild<QLineEdit*>("Text1"), "new");
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("nameBox"), "new");
     QTest::keyClick(&dialog, Qt::Key_Escape);
 
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(state.HighName, QStringLiteral("Todo"));
-    QCOMPARE(state.HighScore, 750);
+    QCOMPARE(state.recordHolder, QStringLiteral("Todo"));
+    QCOMPARE(state.recordScore, 750);
     QCOMPARE(panels.name, QStringLiteral("old"));
     QCOMPARE(panels.score, QStringLiteral("old"));
 }
 
-QTEST_MAIN(TestForm3)
-#include "tst_form3.moc"
+QTEST_MAIN(TestNewRecordDialog)
+#include "tst_new_record_dialog.moc"

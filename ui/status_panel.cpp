@@ -1,6 +1,6 @@
-#include "ui/panel3d.h"
+#include "ui/status_panel.h"
 
-#include "ui/vb_color.h"
+#include "ui/bgr_color.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -23,12 +23,12 @@ void drawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor&
 
 } // namespace
 
-Panel3D::Panel3D(QWidget* parent) : QWidget(parent)
+StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Panel3D::setCaption(const QString& caption)
+void StatusPanel::setCaption(const QString& caption)
 {
     if (caption == m_caption)
         return;
@@ -37,12 +37,12 @@ void Panel3D::setCaption(const QString& caption)
     update();
 }
 
-void Panel3D::setCaption(int value)
+void StatusPanel::setCaption(int value)
 {
     setCaption(QString::number(value));
 }
 
-void Panel3D::setGaugePercent(double percent)
+void StatusPanel::setGaugePercent(double percent)
 {
     if (percent == m_gaugePercent)
         return;
@@ -52,7 +52,7 @@ void Panel3D::setGaugePercent(double percent)
     update(before.united(gaugeRect().toAlignedRect()).adjusted(-1, 0, 1, 0));
 }
 
-void Panel3D::setGaugeColor(std::uint32_t bgr)
+void StatusPanel::setGaugeColor(std::uint32_t bgr)
 {
     if (bgr == m_gaugeColor)
         return;
@@ -60,24 +60,24 @@ void Panel3D::setGaugeColor(std::uint32_t bgr)
     update();
 }
 
-void Panel3D::setTextColor(const QColor& color)
+void StatusPanel::setTextColor(const QColor& color)
 {
     m_textColor = color;
     update();
 }
 
-void Panel3D::setBackgroundColor(const QColor& color)
+void StatusPanel::setBackgroundColor(const QColor& color)
 {
     m_background = color;
     update();
 }
 
-QRect Panel3D::innerRect() const
+QRect StatusPanel::innerRect() const
 {
     return rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
 }
 
-QRectF Panel3D::gaugeRect() const
+QRectF StatusPanel::gaugeRect() const
 {
     const QRect inner = innerRect();
     const double share = std::clamp(m_gaugePercent, 0.0, 100.0) / 100.0;
@@ -86,14 +86,14 @@ QRectF Panel3D::gaugeRect() const
             double(inner.height())};
 }
 
-void Panel3D::paintEvent(QPaintEvent*)
+void StatusPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, m_background);
     const QRectF fill = gaugeRect();
     if (fill.width() > 0)
-        p.fillRect(fill, vbColor(m_gaugeColor));
+        p.fillRect(fill, colorFromBgr(m_gaugeColor));
 
     const QColor light(255, 255, 255);
     const QColor shadow(128, 128, 128);

@@ -6,12 +6,12 @@
 
 namespace gp {
 
-class ShapeControl : public QWidget
+class OutlineBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ShapeControl(QWidget* parent = nullptr);
+    explicit OutlineBox(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

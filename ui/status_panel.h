@@ -8,12 +8,12 @@
 
 namespace gp {
 
-class Panel3D : public QWidget
+class StatusPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Panel3D(QWidget* parent = nullptr);
+    explicit StatusPanel(QWidget* parent = nullptr);
 
     // Shown at once: a text unchanged, an integer as decimal text without a leading blank.
     void setCaption(const QString& caption);

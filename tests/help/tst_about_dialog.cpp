@@ -1,5 +1,5 @@
 #include "game/game_state.h"
-#include "media/form2.h"
+#include "media/about_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -7,17 +7,17 @@
 
 using namespace gp;
 
-class Form2Test : public QObject
+class TestAboutDialog : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void gesture_data();
-    void gesture();
+    void debugGestureIsRightClickWithShiftCtrl_data();
+    void debugGestureIsRightClickWithShiftCtrl();
     void okCloses();
 };
 
-void Form2Test::gesture_data()
+void TestAboutDialog::debugGestureIsRightClickWithShiftCtrl_data()
 {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -36,7 +36,7 @@ void Form2Test::gesture_data()
     QTest::newRow("right alone") << Qt::RightButton << Qt::KeyboardModifiers() << false;
 }
 
-void Form2Test::gesture()
+void TestAboutDialog::debugGestureIsRightClickWithShiftCtrl()
 {
     QFETCH(Qt::MouseButton, button);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -44,36 +44,36 @@ void Form2Test::gesture()
 
     for (int index = 0; index < 3; ++index) {
         GameState state;
-        Form2 form(state);
+        AboutDialog dialog(state);
         QStringList shown;
-        form.setMessageBox([&](QWidget*, const QString& text) { shown << text; });
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        dialog.setMessageBox([&](QWidget*, const QString& text) { shown << text; });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
         // Twice: a repeated gesture speaks again and leaves the flag set.
         for (int press = 0; press < 2; ++press) {
-            QTest::mousePress(form.Label1(index), button, modifiers);
-            QTest::mouseRelease(form.Label1(index), button, modifiers);
+            QTest::mousePress(dialog.titleLabel(index), button, modifiers);
+            QTest::mouseRelease(dialog.titleLabel(index), button, modifiers);
         }
-        QCOMPARE(state.DebugMode, std::int16_t(debug ? 1 : 0));
+        QCOMPARE(state.debugNextGame, debug);
         QCOMPARE(shown, debug ? QStringList(2, QStringLiteral("Debug Mode!!")) : QStringList());
-        QVERIFY(form.isVisible());
+        QVERIFY(dialog.isVisible());
     }
 }
 
-void Form2Test::okCloses()
+void TestAboutDialog::okCloses()
 {
     GameState state;
-    Form2 form(state);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* ok = form.findChild<QPushButton*>();
+    AboutDialog dialog(state);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* ok = dialog.findChild<QPushButton*>();
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     ok->click();
-    QVERIFY(!form.isVisible());
-    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
-QTEST_MAIN(Form2Test)
-#include "tst_form2.moc"
+QTEST_MAIN(TestAboutDialog)
+#include "tst_about_dialog.moc"

@@ -1,15 +1,15 @@
-#include "ui/panel3d.h"
+#include "ui/status_panel.h"
 
 #include <QTest>
 
 using namespace gp;
 
-class TestPanel3D : public QObject
+class TestStatusPanel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void gaugeFill_data()
+    void gaugeFillsFromTheRightEnd_data()
     {
         QTest::addColumn<double>("percent");
         QTest::addColumn<double>("filledShare");
@@ -18,11 +18,11 @@ private slots:
         QTest::newRow("fraction") << 29.4 << 0.294;
         QTest::newRow("below zero shows nothing") << -5.0 << 0.0;
     }
-    void gaugeFill()
+    void gaugeFillsFromTheRightEnd()
     {
         QFETCH(double, percent);
         QFETCH(double, filledShare);
-        Panel3D panel;
+        StatusPanel panel;
         panel.resize(121, 22);
         panel.setBackgroundColor(QColor(128, 255, 128));
         panel.setGaugeColor(0xFF0000);
@@ -41,18 +41,18 @@ private slots:
         QVERIFY(panel.caption().isEmpty());
     }
 
-    void colourReadsBack()
+    void gaugeColourReadsBackAsWritten()
     {
-        Panel3D panel;
+        StatusPanel panel;
         for (std::uint32_t colour : {0xFF0000u, 0x00FFFFu, 0x00FFFFu, 0x0000FFu}) {
             panel.setGaugeColor(colour);
             QCOMPARE(panel.gaugeColor(), colour);
         }
     }
 
-    void captions()
+    void captionsShowDecimalTextAsGiven()
     {
-        Panel3D panel;
+        StatusPanel panel;
         panel.setCaption(600);
         QCOMPARE(panel.caption(), QStringLiteral("600"));
         panel.setCaption(-5);
@@ -62,5 +62,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPanel3D)
-#include "tst_panel3d.moc"
+QTEST_MAIN(TestStatusPanel)
+#include "tst_status_panel.moc"

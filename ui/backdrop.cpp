@@ -1,24 +1,24 @@
-#include "ui/picture_box.h"
+#include "ui/backdrop.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace gp {
 
-PictureBox::PictureBox(const QColor& background, QWidget* parent)
+Backdrop::Backdrop(const QColor& background, QWidget* parent)
     : QWidget(parent), m_background(background)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setPicture(const QString& name, QSize size)
+void Backdrop::setPicture(const QString& name, QSize size)
 {
     m_picture = LazyPicture(name);
     m_pictureRect = QRect(QPoint(0, 0), size);
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event)
+void Backdrop::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), m_background);

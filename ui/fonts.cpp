@@ -1,4 +1,4 @@
-#include "ui/design_font.h"
+#include "ui/fonts.h"
 
 #include "game/rounding.h"
 
@@ -8,19 +8,19 @@ namespace gp {
 
 namespace {
 
-QStringList families(DesignFace face)
+QStringList families(FontFace face)
 {
     switch (face) {
-    case DesignFace::MsMincho:
+    case FontFace::MsMincho:
         return {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
                 QStringLiteral("IPAMincho")};
-    case DesignFace::MsGothic:
+    case FontFace::MsGothic:
         return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
                 QStringLiteral("IPAGothic")};
-    case DesignFace::MsPGothic:
+    case FontFace::MsPGothic:
         return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                 QStringLiteral("IPAPGothic")};
-    case DesignFace::TimesNewRoman:
+    case FontFace::TimesNewRoman:
         return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
     }
     return {};
@@ -28,7 +28,7 @@ QStringList families(DesignFace face)
 
 } // namespace
 
-QFont designFont(DesignFace face, double points, bool bold)
+QFont gameFont(FontFace face, double points, bool bold)
 {
     QFont font;
     font.setFamilies(families(face));

@@ -1,7 +1,7 @@
 #pragma once
 
-// An image control: shows its picture at the picture's own size. Its place is kept in single
-// precision as the game computes it; the screen shows the nearest whole pixel.
+// A picture shown at its own size: a face part, a complete face, the drag icon. Its place is kept
+// in single precision as the game computes it; the screen shows the nearest whole pixel.
 
 #include "ui/art.h"
 
@@ -10,12 +10,12 @@
 
 namespace gp {
 
-class ImageControl : public QWidget
+class Sprite : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ImageControl(QWidget* parent = nullptr);
+    explicit Sprite(QWidget* parent = nullptr);
 
     // A generated picture of the given size, decoded when it is first drawn or asked for. An
     // opaque picture hides what lies beneath it, which then need not be drawn.

@@ -1,0 +1,86 @@
+#include "records/new_record_dialog.h"
+
+#include "records/name_validator.h"
+#include "records/record_name.h"
+#include "ui/bgr_color.h"
+#include "ui/fonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace gp {
+
+namespace {
+
+void paint(QWidget* widget, QColor background, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, background);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_state(state)
+{
+    setWindowTitle(QStringLiteral("GAL PORTRAIT"));
+    setFixedSize(226, 110);
+    // The system's window background, the one text boxes use, not the button face.
+    setAutoFillBackground(true);
+    paint(this, palette().color(QPalette::Base), QPalette::Window);
+
+    // Created back to front, so the later ones lie on top and the tab order runs from the name
+    // box to OK.
+    m_congratulation = new QLabel(QStringLiteral(" おめでとう!  記録更新です"), this);
+    m_congratulation->setObjectName(QStringLiteral("congratulation"));
+    m_congratulation->setGeometry(18, 12, 149, 49);
+    m_congratulation->setFont(gameFont(FontFace::MsMincho, 15, true));
+    m_congratulation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_congratulation->setWordWrap(true);
+    m_congratulation->setAutoFillBackground(true);
+    paint(m_congratulation, colorFromBgr(0x404000), QPalette::Window);
+    paint(m_congratulation, Qt::white, QPalette::WindowText);
+
+    m_namePrompt = new QLabel(QStringLiteral("Name : "), this);
+    m_namePrompt->setObjectName(QStringLiteral("namePrompt"));
+    m_namePrompt->setGeometry(18, 72, 67, 21);
+    m_namePrompt->setFont(gameFont(FontFace::TimesNewRoman, 12, true));
+    m_namePrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_namePrompt->setAutoFillBackground(true);
+    paint(m_namePrompt, colorFromBgr(0x80FF80), QPalette::Window);
+
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_nameBox->setGeometry(90, 68, 97, 28);
+    m_nameBox->setFont(gameFont(FontFace::MsMincho, 12));
+    m_nameBox->setValidator(new NameValidator(m_nameBox));
+    paint(m_nameBox, colorFromBgr(0xFFFF00), QPalette::Base);
+
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setGeometry(178, 16, 41, 21);
+    m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 12));
+    // Enter after typing the name confirms it, as a player expects.
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &NewRecordDialog::takeName);
+
+    m_nameBox->setFocus();
+}
+
+QString NewRecordDialog::scoreCaption(std::int16_t score)
+{
+    return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
+}
+
+void NewRecordDialog::takeName()
+{
+    m_state.recordHolder = trimName(m_nameBox->text());
+    emit recordNamed(m_state.recordHolder, scoreCaption(m_state.recordScore));
+    accept();
+}
+
+} // namespace gp

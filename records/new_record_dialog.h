@@ -1,0 +1,43 @@
+#pragma once
+
+#include "game/game_state.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace gp {
+
+// The new-record dialog: congratulates the player and takes the record holder's name. Build a
+// fresh one for each new record (the name box starts empty) and run it with exec().
+//
+// Only OK takes the name. The close box and Escape close it without taking it, so recordHolder
+// and both panels keep the old holder while recordScore already has the new score; the next exit
+// saves that pair with a check value over it, so nothing breaks, the player has only declined a
+// name.
+class NewRecordDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit NewRecordDialog(GameState& state, QWidget* parent = nullptr);
+
+    // The score panel's caption after a new record: a blank before a score of 0 or more.
+    static QString scoreCaption(std::int16_t score);
+
+signals:
+    // OK took the name: the captions the main window's record panels are to show now.
+    void recordNamed(const QString& holderCaption, const QString& scoreCaption);
+
+private:
+    void takeName();
+
+    GameState& m_state;
+    QLabel* m_congratulation;
+    QLabel* m_namePrompt;
+    QLineEdit* m_nameBox;
+    QPushButton* m_okButton;
+};
+
+} // namespace gp

@@ -1,0 +1,89 @@
+#include "ui/status_frame.h"
+
+#include "ui/caption_label.h"
+#include "ui/fonts.h"
+#include "ui/outline_box.h"
+#include "ui/status_panel.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace gp {
+
+namespace {
+
+constexpr std::uint32_t kTimeLabelBackground = 0x00C0C000;
+
+StatusPanel* makePanel(QWidget* parent, QRect place, const QFont& font, std::uint32_t textColor,
+                       std::uint32_t background, const QString& name)
+{
+    auto* panel = new StatusPanel(parent);
+    panel->setGeometry(place);
+    panel->setFont(font);
+    panel->setTextColor(colorFromBgr(textColor));
+    panel->setBackgroundColor(colorFromBgr(background));
+    // The caption is the panel's accessible description; the name says what it shows.
+    panel->setAccessibleName(name);
+    return panel;
+}
+
+void makeOutline(QWidget* parent, QRect place)
+{
+    auto* outline = new OutlineBox(parent);
+    outline->setGeometry(place);
+    outline->setAccessibleName(QStringLiteral("枠"));
+}
+
+} // namespace
+
+StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("statusFrame"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setGeometry(566, 9, 154, 399);
+    fillBackground(this, kPaleCyan);
+    setAccessibleName(QStringLiteral("状況"));
+
+    const QFont mincho9 = gameFont(FontFace::MsMincho, 9);
+    const QFont mincho12 = gameFont(FontFace::MsMincho, 12);
+    const QFont times12 = gameFont(FontFace::TimesNewRoman, 12);
+    const QFont pgothic9 = gameFont(FontFace::MsPGothic, 9);
+
+    // Created from the back: outlines, then captions and minute marks, then panels and button.
+    makeOutline(this, QRect(13, 123, 135, 52)); // around the score
+    makeOutline(this, QRect(17, 28, 126, 77));  // around the record
+    makeOutline(this, QRect(4, 321, 147, 70));  // around the hint
+    makeCaptionLabel(this, QStringLiteral("メッセージ"), QRect(21, 325, 102, 23), mincho12,
+                     kSystemWindowBackground);
+    makeCaptionLabel(this, QStringLiteral("2分"), QRect(53, 214, 21, 16), mincho9, kPaleCyan);
+    makeCaptionLabel(this, QStringLiteral("1分"), QRect(89, 214, 21, 13), mincho9, kPaleCyan);
+    makeCaptionLabel(this, QStringLiteral("0分"), QRect(125, 214, 19, 12), mincho9, kPaleCyan,
+                     kBlack);
+    makeOutline(this, QRect(11, 192, 137, 76)); // around the time gauge
+    makeCaptionLabel(this, QStringLiteral("残り時間"), QRect(27, 182, 102, 20), mincho12,
+                     kTimeLabelBackground);
+    makeCaptionLabel(this, QStringLiteral("Heigh Score"), QRect(25, 19, 102, 23), times12,
+                     kPaleCyan);
+    makeCaptionLabel(this, QStringLiteral("Score"), QRect(28, 113, 71, 23), times12, kPaleCyan);
+    makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9, kPaleCyan);
+
+    m_score =
+        makePanel(this, QRect(24, 139, 114, 27), pgothic9, kBlack, kWhite, QStringLiteral("Score"));
+    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kBlack, kLightGreen,
+                            QStringLiteral("残り時間"));
+    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kWhite, kBlue,
+                       QStringLiteral("メッセージ"));
+    m_recordHolder = makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
+                               kBlack, kYellow, QStringLiteral("記録保持者"));
+    m_recordScore =
+        makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true), kWhite,
+                  kRed, QStringLiteral("Heigh Score"));
+
+    m_done = new QPushButton(QStringLiteral("完了"), this);
+    m_done->setObjectName(QStringLiteral("doneButton"));
+    m_done->setGeometry(24, 280, 107, 37);
+    m_done->setFont(mincho12);
+    m_done->setFocusPolicy(Qt::TabFocus);
+}
+
+} // namespace gp
