@@ -3,6 +3,7 @@
 #include "records/record_store.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartupShutdown)
+GP_GUI_TEST_MAIN(TestStartupShutdown)
 #include "tst_startup_shutdown.moc"

@@ -5,6 +5,7 @@
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindowLayout)
+GP_GUI_TEST_MAIN(TestMainWindowLayout)
 #include "tst_main_window_layout.moc"
