@@ -1,9 +1,9 @@
 #include "game_fixture.h"
 #include "records/check_value.h"
 #include "records/record_store.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
-#include "tests/support/gui_test_main.h"
 
 #include <QAction>
 #include <QCryptographicHash>

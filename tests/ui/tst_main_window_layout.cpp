@@ -1,11 +1,11 @@
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
-#include "tests/support/gui_test_main.h"
 
 #include <QAccessible>
 #include <QAction>
