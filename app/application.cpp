@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/main_controller.h"
+#include "app/qt_translations.h"
 #include "game/game_state.h"
 #include "ui/art.h"
 #include "ui/main_window.h"
@@ -17,6 +18,7 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
     QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
+    installQtJapanese(app);
 
     GameState state;
     MainWindow window;

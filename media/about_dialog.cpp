@@ -3,11 +3,10 @@
 #include "game/game_state.h"
 #include "ui/art.h"
 #include "ui/fonts.h"
+#include "ui/message_box.h"
 #include "ui/outline_box.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -19,10 +18,8 @@ namespace {
 
 void showPrompt(QWidget* parent, const QString& text)
 {
-    // The toolkit's own caption for a box that names none: the application's name.
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
-    box.exec();
+    // A box that names no caption gets the application's name, which is the game's title.
+    showMessage(parent, MessageKind::Plain, text);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace gp {
@@ -14,9 +17,18 @@ enum class MessageKind {
     Information,
     Warning,
     Critical,
+    // OK only, no icon.
+    Plain,
 };
 
 // Shows the box until it is answered; true when the player chose OK.
 bool showMessage(QWidget* parent, MessageKind kind, const QString& text);
+
+// The box showMessage() runs, not yet shown.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind, const QString& text);
+
+// Narrowest box whose title bar still shows the whole title: the title in the title-bar font
+// plus room for the window icon and three title-bar buttons.
+int messageBoxMinimumWidth(const QString& title);
 
 } // namespace gp

@@ -97,8 +97,9 @@ void StatusPanel::paintEvent(QPaintEvent*)
 
     const QColor light(255, 255, 255);
     const QColor shadow(128, 128, 128);
-    drawBevel(p, r.adjusted(0, 0, -1, -1), light, shadow);
-    drawBevel(p, r.adjusted(1, 1, -2, -2), shadow, light);
+    // QRect's right() and bottom() are the last column and row: the outer bevel ends there.
+    drawBevel(p, r, light, shadow);
+    drawBevel(p, r.adjusted(1, 1, -1, -1), shadow, light);
 
     if (!m_caption.isEmpty()) {
         p.setPen(m_textColor);

@@ -66,6 +66,8 @@ struct GameFixture
             return QStringLiteral("warning");
         case gp::MessageKind::Critical:
             return QStringLiteral("critical");
+        case gp::MessageKind::Plain:
+            return QStringLiteral("plain");
         }
         return {};
     }

@@ -1,5 +1,6 @@
 #include "game/drag_rules.h"
 #include "game_fixture.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/part_dragger.h"
 
 #include <QApplication>
@@ -66,8 +67,16 @@ private slots:
         QCOMPARE(f->state.dragging, dragging);
     }
 
+    void noDragOutsideAGame_data()
+    {
+        QTest::addColumn<QString>("onto");
+        QTest::newRow("play area or cover") << "cover";
+        QTest::newRow("itself") << "self";
+        QTest::newRow("another part") << "mouth";
+    }
     void noDragOutsideAGame()
     {
+        QFETCH(QString, onto);
         QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
         QVERIFY(!f->state.dragging);
         QCOMPARE(f->state.grabOffsetX, std::int16_t(0));
@@ -76,7 +85,10 @@ private slots:
         f->controller->startGame();
         drag().pressPart(GirlA, 4, 240, 480);
         f->window->actions().stop->trigger();
-        drag().dropOnPlayArea(GirlA, 4, 200, 150);
+        if (onto == QLatin1String("cover"))
+            drag().dropOnPlayArea(GirlA, 4, 200, 150);
+        else
+            drag().dropOnPart(GirlA, onto == QLatin1String("self") ? 4 : 5, 540, 600);
         QCOMPARE(nosePos(), QPointF(465, 250));
         QVERIFY(f->state.dragging);
     }
@@ -160,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDrag)
+GP_GUI_TEST_MAIN(TestDrag)
 #include "tst_drag.moc"

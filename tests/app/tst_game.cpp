@@ -1,5 +1,7 @@
+#include "game/drag_rules.h"
 #include "game/scoring.h"
 #include "game_fixture.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
 #include "ui/status_panel.h"
 
@@ -43,7 +45,10 @@ private slots:
         QTest::newRow("half the start distance") << 858 << 4 << "Bad";
         QTest::newRow("perfect") << 0 << 1000 << "VeryGood";
         QTest::newRow("no closer than at start") << 1717 << 0 << "Bad";
+        // Negative gains must be clamped: raised to the eighth power they would turn positive.
         QTest::newRow("further than at start") << -1 << 0 << "Bad";
+        // More than twice as far: unclamped, the ratio's eighth power would pass for a record.
+        QTest::newRow("more than twice as far") << -2 << 0 << "Bad";
     }
     // Whole games ended by the done button, the mouth left `total` pixels from its target.
     void doneScoresAndRatesThePlacement()
@@ -54,15 +59,17 @@ private slots:
         f->state.recordScore = 1000;
         f->controller->startGame();
         QCOMPARE(f->state.startDistance, 1717);
-        if (total < 0)
+        if (total == -1)
             f->window->part(GirlA, 0)->moveTo(900, 20);
+        else if (total == -2)
+            f->window->part(GirlA, 0)->moveTo(2736, 181.5f); // 2593 px right of its target
         else if (total < 1717)
             f->placeParts(GirlA, total);
         f->clock.now += 30;
         f->window->statusFrame()->doneButton()->click();
 
         if (total < 0)
-            QVERIFY(f->state.measuredDistance > f->state.startDistance);
+            QVERIFY(f->state.measuredDistance > -total * f->state.startDistance);
         else
             QCOMPARE(f->state.measuredDistance, total);
         QCOMPARE(f->state.score, std::int16_t(score));
@@ -194,9 +201,18 @@ private slots:
     // A game always opens with a horizontal hint, whatever the last one left behind.
     void startingAGameBeginsWithAHorizontalHint()
     {
-        f->state.nextHintVertical = true;
-        f->controller->startGame();
-        QVERIFY(!f->state.nextHintVertical);
+        DragRules& drag = f->controller->dragRules();
+        const QString right = QStringLiteral("もっと右 右 ！");
+        for (int game = 0; game < 2; ++game) {
+            f->controller->startGame();
+            QVERIFY(drag.pressPart(GirlA, 4, 240, 480));
+            drag.pointerOverCover(GirlA, 100, 100);
+            f->controller->hintTick();
+            QCOMPARE(f->window->statusFrame()->hintPanel()->caption(), right);
+            // The first game ends with the next hint due on the vertical axis.
+            f->window->actions().stop->trigger();
+        }
+        QCOMPARE(f->cues, (QStringList{QStringLiteral("Right"), QStringLiteral("Right")}));
     }
 
     void debugModeLastsOneGame()
@@ -213,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGame)
+GP_GUI_TEST_MAIN(TestGame)
 #include "tst_game.moc"

@@ -1,6 +1,7 @@
 #include "game_fixture.h"
 #include "records/check_value.h"
 #include "records/record_store.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
 
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartupShutdown)
+GP_GUI_TEST_MAIN(TestStartupShutdown)
 #include "tst_startup_shutdown.moc"

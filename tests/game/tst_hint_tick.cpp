@@ -1,5 +1,6 @@
 #include "fake_board.h"
 #include "game/hint_tick.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QTest>
 
@@ -138,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHintTick)
+GP_GUI_TEST_MAIN(TestHintTick)
 #include "tst_hint_tick.moc"

@@ -1,5 +1,6 @@
 #include "game/game_state.h"
 #include "media/about_dialog.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -75,5 +76,5 @@ void TestAboutDialog::okCloses()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
-QTEST_MAIN(TestAboutDialog)
+GP_GUI_TEST_MAIN(TestAboutDialog)
 #include "tst_about_dialog.moc"

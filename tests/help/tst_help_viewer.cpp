@@ -1,5 +1,6 @@
 #include "media/help_menu.h"
 #include "media/help_viewer.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
@@ -196,5 +197,5 @@ void HelpViewerTest::unusableFileIsExplainedOnThePage()
     }
 }
 
-QTEST_MAIN(HelpViewerTest)
+GP_GUI_TEST_MAIN(HelpViewerTest)
 #include "tst_help_viewer.moc"

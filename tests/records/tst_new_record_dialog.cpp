@@ -1,4 +1,5 @@
 #include "records/new_record_dialog.h"
+#include "tests/support/gui_test_main.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -149,5 +150,5 @@ void TestNewRecordDialog::escapeKeepsOldHolder()
     QCOMPARE(panels.score, QStringLiteral("old"));
 }
 
-QTEST_MAIN(TestNewRecordDialog)
+GP_GUI_TEST_MAIN(TestNewRecordDialog)
 #include "tst_new_record_dialog.moc"

@@ -1,5 +1,6 @@
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
+#include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
@@ -135,5 +136,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindowLayout)
+GP_GUI_TEST_MAIN(TestMainWindowLayout)
 #include "tst_main_window_layout.moc"

@@ -1,3 +1,4 @@
+#include "tests/support/gui_test_main.h"
 #include "ui/status_panel.h"
 
 #include <QTest>
@@ -41,6 +42,31 @@ private slots:
         QVERIFY(panel.caption().isEmpty());
     }
 
+    // The outer bevel reaches the last column and row: no stripe of the background or the fill
+    // shows outside it.
+    void bevelFramesThePanelToItsLastPixel()
+    {
+        StatusPanel panel;
+        panel.resize(121, 22);
+        panel.setBackgroundColor(QColor(255, 0, 0));
+        panel.setGaugeColor(0x00FF00);
+        panel.setGaugePercent(100);
+        const QImage shot = panel.grab().toImage();
+        const QColor light(255, 255, 255);
+        const QColor shadow(128, 128, 128);
+        for (int y = 1; y < 21; ++y) {
+            QCOMPARE(shot.pixelColor(0, y), light);
+            QCOMPARE(shot.pixelColor(120, y), shadow);
+        }
+        QCOMPARE(shot.pixelColor(1, 10), shadow); // the inset bevel's shaded side
+        for (int x = 1; x < 120; ++x) {
+            QCOMPARE(shot.pixelColor(x, 0), light);
+            QCOMPARE(shot.pixelColor(x, 21), shadow);
+        }
+        QCOMPARE(shot.pixelColor(119, 10), light); // the inset bevel's lit side
+        QCOMPARE(shot.pixelColor(118, 10), QColor(0, 255, 0));
+    }
+
     void gaugeColourReadsBackAsWritten()
     {
         StatusPanel panel;
@@ -62,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatusPanel)
+GP_GUI_TEST_MAIN(TestStatusPanel)
 #include "tst_status_panel.moc"

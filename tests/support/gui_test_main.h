@@ -1,0 +1,66 @@
+#pragma once
+
+// main() for the GUI tests. A modal window that a test did not plan for waits for a click that
+// never comes and the test would hang; the guard fails the running test at once with the window's
+// text and closes the window, so the call that opened it returns.
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+
+class ModalGuard : public QObject
+{
+public:
+    ModalGuard() { qApp->installEventFilter(this); }
+    ~ModalGuard() override { qApp->removeEventFilter(this); }
+
+    static QString describe(QWidget* window)
+    {
+        QStringList texts{QString::fromLatin1(window->metaObject()->className()),
+                          window->windowTitle()};
+        if (auto* box = qobject_cast<QMessageBox*>(window))
+            texts << box->text();
+        else
+            for (QLabel* label : window->findChildren<QLabel*>())
+                texts << label->text();
+        texts.removeAll(QString());
+        return texts.join(QStringLiteral(" | "));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        if (!window->isWindow() || !window->isModal())
+            return false;
+        QPointer<QWidget> shown(window);
+        QMetaObject::invokeMethod(
+            window,
+            [shown] {
+                if (auto* dialog = qobject_cast<QDialog*>(shown.data()))
+                    dialog->done(QDialog::Rejected);
+                else if (shown)
+                    shown->close();
+            },
+            Qt::QueuedConnection);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected modal window: ") + describe(window)),
+                     __FILE__, __LINE__);
+        return false;
+    }
+};
+
+#define GP_GUI_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        ModalGuard guard;                                                                          \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
