@@ -16,7 +16,7 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
-    QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
+    QApplication::setDesktopFileName(QStringLiteral("org.galportrait.galportrait"));
 
     GameState state;
     Form1 form;
