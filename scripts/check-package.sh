@@ -65,9 +65,11 @@ man6=$tree/usr/share/man/man6/gal-portrait.6.gz
 if [ ! -f "$man6" ]; then
     fail "no manual page gal-portrait.6"
 else
-    # As lintian renders it, plus groff's own warnings at every level.
+    # As lintian renders it, as man does in a plain ASCII locale, and groff's own warnings at
+    # every level.
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
         man --warnings -E UTF-8 -l -Tutf8 -Z "$man6" 2>&1 >/dev/null)
+    warnings+=$(LC_ALL=C man --warnings -l "$man6" 2>&1 >/dev/null)
     warnings+=$(zcat "$man6" | preconv -e UTF-8 | groff -ww -man -Tutf8 -z 2>&1)
     [ -z "$warnings" ] || fail "manual page warnings: $warnings"
 fi
