@@ -2,6 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 SANITIZE_DIR ?= build-asan
+DEB_DIR ?= build-deb
 
 .PHONY: deps configure build run test clean
 
@@ -17,17 +18,29 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/gal-portrait
 
-# After the normal tests, every test once more with AddressSanitizer and UBSan built in.
+# The licence check first (it takes seconds); then the tests, every test once more with
+# AddressSanitizer and UBSan built in, and the Debian package, built and checked as an archive
+# would (lintian).
 test: build
+	reuse lint
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(SANITIZE_DIR) -DGP_SANITIZE=ON -DGP_WERROR=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) deb
+	scripts/check-package.sh $(DEB_DIR)
 
-# The Debian package of build/ for /usr (packaging/CMakeLists.txt).
+# The Debian source package and gal-portrait_<version>-1_amd64.deb in $(DEB_DIR), built from a
+# copy of the tree (scripts/build-deb.sh). Its build runs the tests again (seconds): it is the
+# only build with the distribution's flags, and the binary it tests is the one shipped.
 .PHONY: deb
-deb: build
-	cd $(BUILD_DIR) && cpack -G DEB
+deb: deps
+	JOBS=$(JOBS) DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" scripts/build-deb.sh $(DEB_DIR)
+
+# The README's picture of the window, docs/screenshot.png (scripts/screenshot.sh).
+.PHONY: screenshot
+screenshot: build
+	scripts/screenshot.sh $(BUILD_DIR)/bin/gal-portrait docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(DEB_DIR)

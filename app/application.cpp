@@ -17,7 +17,7 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
-    QApplication::setDesktopFileName(QStringLiteral("gal-portrait"));
+    QApplication::setDesktopFileName(QStringLiteral("org.galportrait.galportrait"));
     installQtJapanese(app);
 
     GameState state;

@@ -8,7 +8,11 @@ pkgs=(
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     xvfb xauth xdotool
-    dpkg-dev
+    # the Debian package, and what checks it and the licences (make test)
+    dpkg-dev build-essential debhelper
+    reuse lintian devscripts appstream desktop-file-utils man-db groff-base
+    # scripts/screenshot.sh
+    imagemagick
 )
 missing=()
 for p in "${pkgs[@]}"; do
