@@ -111,6 +111,22 @@ void MainController::saveRecord()
         msgBox(saveFailedMessage(m_store->filePath()), 48);
 }
 
+void MainController::endSession()
+{
+    if (m_ending)
+        return;
+    // A name typed into the new-record dialog counts as confirmed.
+    if (auto* dialog = m_form.findChild<Form3*>()) {
+        if (auto* ok = dialog->findChild<QPushButton*>())
+            ok->click();
+    }
+    m_state.CheckFlag = ComputeCheckValue(m_state);
+    // No message box: nobody is there to close it.
+    if (!m_store->SaveRecord(m_state))
+        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath())));
+    endProgram();
+}
+
 void MainController::FIN_Click()
 {
     if (msgBox(QStringLiteral("GAL PORTRAITを終了します。"), 65) != kMsgOk)
@@ -177,6 +193,8 @@ bool MainController::Form_Load()
     const LoadedRecord loaded = m_store->LoadRecord(m_state);
     m_form.Panel3D3[1]->setCaption(m_state.HighName);
     m_form.Panel3D3[0]->setCaption(m_state.HighScore);
+    if (!loaded.fileReadable)
+        msgBox(unreadableRecordMessage(m_store->filePath()), 48);
     if (!recordAccepted(m_state, loaded)) {
         msgBox(QStringLiteral("YRM.INIファイルが不正です。"), 16);
         m_ending = true;

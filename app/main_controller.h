@@ -52,6 +52,9 @@ public:
     bool Form_Load();
     void FIN_Click();
     void Form_QueryUnload(bool& cancel);
+    // The desktop session ends or the process is told to terminate: saves the record as a
+    // confirmed exit does and ends the program without asking.
+    void endSession();
 
     void start_Click();
     void GAL_A_Click();
