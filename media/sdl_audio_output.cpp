@@ -78,10 +78,10 @@ void SdlAudioOutput::beep()
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCueFileSize)
         return std::nullopt;
-    // One byte over the limit is enough to refuse the file.
-    return decodeCue(file.read(MaxCueFileSize + 1), {kFormat, kChannels, kRate});
+    // One byte past the size it had: a file that grew meanwhile is refused by the gate.
+    return decodeCue(file.read(file.size() + 1), {kFormat, kChannels, kRate});
 }
 
 bool SdlAudioOutput::openDevice()

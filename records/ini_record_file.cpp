@@ -260,8 +260,9 @@ struct IniScan
 {
     // Every line of each key, in file order.
     std::array<QList<KeyPlace>, 3> keys;
-    // Just past the end of the record section's last line; -1 without such a section.
-    qsizetype sectionEnd = -1;
+    // The end of the record section's last header; -1 without such a section. New keys go right
+    // below it, where no open quote further down the section can swallow them.
+    qsizetype headerEnd = -1;
 };
 
 IniScan scan(QByteArrayView ini)
@@ -277,6 +278,8 @@ IniScan scan(QByteArrayView ini)
         const QByteArrayView text = data.sliced(line.start, line.length);
         if (text.startsWith('[')) {
             section = sectionPrefix(text);
+            if (section == RecordSection)
+                found.headerEnd = from + line.start + line.length;
         } else if (line.equals >= 0) {
             const QString key =
                 section + unescapedKey(data.sliced(line.start, line.equals - line.start).trimmed());
@@ -285,8 +288,6 @@ IniScan scan(QByteArrayView ini)
                     found.keys[k].append(
                         {from + line.equals + 1, from + line.start + line.length, section});
         }
-        if (section == RecordSection)
-            found.sectionEnd = from + line.start + line.length;
     }
     return found;
 }
@@ -419,9 +420,9 @@ QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts)
         if (found.keys[k].isEmpty())
             added += KeyNames[k] + ('=' + escaped) + newline;
     }
-    if (!added.isEmpty() && found.sectionEnd >= 0) {
-        // After the section's last line, past a comment behind it and the line break.
-        qsizetype at = found.sectionEnd;
+    if (!added.isEmpty() && found.headerEnd >= 0) {
+        // Below the header, past a comment behind it and the line break.
+        qsizetype at = found.headerEnd;
         while (at < ini.size() && ini[at] != '\n' && ini[at] != '\r')
             ++at;
         if (at == ini.size())

@@ -30,8 +30,8 @@ struct IniRecordTexts
 IniRecordTexts readIniRecord(QByteArrayView ini);
 
 // The file with the record's key lines set to these texts, every other byte as it was: each line
-// of a key is rewritten in place, a missing key is added to the end of the section, a missing
-// section to the end of the file.
+// of a key is rewritten in place, a missing key is added below the section's header, a missing
+// section at the end of the file.
 QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts);
 
 // One value as QSettings writes a plain string, and back.

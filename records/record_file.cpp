@@ -24,8 +24,14 @@ RecordFileBytes readRecordFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {RecordFileState::Unreadable, {}};
-    // One byte more than allowed tells a file that grew since the look at its size.
-    QByteArray bytes = file.read(MaxRecordFileSize + 1);
+    // In pieces, so that a file that grew since the look at its size is still read no further.
+    QByteArray bytes;
+    while (bytes.size() <= MaxRecordFileSize) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxRecordFileSize)
         return {RecordFileState::Unreadable, {}};
     return {RecordFileState::Read, bytes};

@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             // Refused only when the file's own oddities would swallow the edit; then untouched.
             const IniRecordTexts back = readIniRecord(expected);
-            require(back.name != state.HighName || back.score != QStringLiteral("32767"));
+            require(back.name != state.HighName || back.score != QStringLiteral("32767") ||
+                    back.check != QString::number(state.CheckFlag));
             QFile file(input);
             require(file.open(QIODevice::ReadOnly) && file.readAll() == bytes);
         }
