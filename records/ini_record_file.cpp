@@ -437,11 +437,17 @@ QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts)
         edits.append({ini.size(), 0, section});
     }
 
-    // From the end backwards, so that the positions still to come stay valid.
-    std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.at > b.at; });
-    QByteArray result = ini.toByteArray();
-    for (const Edit& edit : edits)
-        result.replace(edit.at, edit.removed, edit.inserted);
+    // In one pass from the front: a file may hold a key thousands of times.
+    std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.at < b.at; });
+    QByteArray result;
+    result.reserve(ini.size() + added.size() + 64);
+    qsizetype copied = 0;
+    for (const Edit& edit : edits) {
+        result += ini.sliced(copied, edit.at - copied);
+        result += edit.inserted;
+        copied = edit.at + edit.removed;
+    }
+    result += ini.sliced(copied);
     return result;
 }
 

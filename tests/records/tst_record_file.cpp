@@ -69,6 +69,7 @@ private slots:
     void unreadableFile();
     void unreadableForTheUser();
     void twoInstances();
+    void manyKeyLines();
 
 private:
     QTemporaryDir m_dir;
@@ -254,14 +255,15 @@ void TestRecordFile::unreadableFile()
 
 void TestRecordFile::unreadableForTheUser()
 {
-    // Mode 000, or a file root left behind: root reads everything, so the store is tried in a
-    // child that has dropped root's rights.
+    // Mode 000, or a file root left behind, for the user: root reads everything, so the store is
+    // tried in a child that has dropped root's rights.
     QTemporaryDir dir;
     QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
     const QString path = dir.filePath(QStringLiteral("YRM.ini"));
     const QByteArray old = "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\ny=1\n";
     QVERIFY(writeBytes(path, old));
-    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0) == 0);
+    // Writable but not readable: only the store's own refusal keeps it.
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0222) == 0);
 
     const pid_t child = ::fork();
     if (child == 0) {
@@ -310,6 +312,19 @@ void TestRecordFile::twoInstances()
     const QByteArray before = readBytes(path);
     QVERIFY(!first.SaveRecord(record(QStringLiteral("first"), 1000)));
     QCOMPARE(readBytes(path), before);
+}
+
+void TestRecordFile::manyKeyLines()
+{
+    // Every line of a key is rewritten; 400,000 of them must not take quadratic time.
+    const QByteArray line = "H_Name=x\n";
+    const QString path = freshPath();
+    QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\n" + line.repeated(400000)));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(RecordStore(path).SaveRecord(record(QStringLiteral("y"), 700)));
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(readBytes(path).count("H_Name=y\n"), 400000);
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)
