@@ -267,24 +267,31 @@ struct IniScan
 
 IniScan scan(QByteArrayView ini)
 {
+    static const std::array<QString, 3> FullKeys = {RecordSection + QLatin1String(KeyNames[0]),
+                                                    RecordSection + QLatin1String(KeyNames[1]),
+                                                    RecordSection + QLatin1String(KeyNames[2])};
     IniScan found;
     // A byte order mark is skipped as QSettings skips it.
     const qsizetype from = ini.startsWith("\xef\xbb\xbf") ? 3 : 0;
     const QByteArrayView data = ini.sliced(from);
     QString section;
+    // Whether keys of this section can name the record at all ("[General]" with
+    // "GAL%20PORTRAIT/H_Name" can); the others' lines are not even decoded.
+    bool relevant = true;
     qsizetype pos = 0;
     IniLine line;
     while (nextLine(data, pos, line)) {
         const QByteArrayView text = data.sliced(line.start, line.length);
         if (text.startsWith('[')) {
             section = sectionPrefix(text);
+            relevant = FullKeys[0].startsWith(section);
             if (section == RecordSection)
                 found.headerEnd = from + line.start + line.length;
-        } else if (line.equals >= 0) {
+        } else if (line.equals >= 0 && relevant) {
             const QString key =
                 section + unescapedKey(data.sliced(line.start, line.equals - line.start).trimmed());
             for (std::size_t k = 0; k < KeyNames.size(); ++k)
-                if (key == RecordSection + QLatin1String(KeyNames[k]))
+                if (key == FullKeys[k])
                     found.keys[k].append(
                         {from + line.equals + 1, from + line.start + line.length, section});
         }
