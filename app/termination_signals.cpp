@@ -5,7 +5,6 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -68,7 +67,7 @@ void TerminationSignals::readPending()
     ssize_t count = 0;
     while ((count = ::read(m_fds[1], bytes, sizeof bytes)) > 0) {
         for (ssize_t i = 0; i < count; ++i)
-            emit received(bytes[i]);
+            emit received(int(bytes[i]));
     }
 }
 

@@ -19,8 +19,6 @@ public:
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-    bool isActive() const { return m_notifier != nullptr; }
-
 signals:
     void received(int signalNumber);
 

@@ -51,6 +51,16 @@ QByteArray waveFile(int tag, int rate, int channels, int bits, qsizetype dataByt
     return wave;
 }
 
+// Writes the wave as a cue file of the folder and sends the device's output to a file beside it.
+QString cueFile(const QTemporaryDir& dir, const QByteArray& wave)
+{
+    QFile file(dir.filePath("Up.Wav"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size())
+        return {};
+    useDriver("disk", dir.filePath("out.raw"));
+    return file.fileName();
+}
+
 } // namespace
 
 class TestSdlAudioOutput : public QObject
@@ -96,14 +106,12 @@ private slots:
     {
         QFETCH(QByteArray, wave);
         QTemporaryDir dir;
-        QFile file(dir.filePath("Up.Wav"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size());
-        file.close();
-        useDriver("disk", dir.filePath("out.raw"));
+        const QString file = cueFile(dir, wave);
+        QVERIFY(!file.isEmpty());
         SdlAudioOutput out;
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!out.play(file.fileName(), PlayMode::Synchronous)); // the beep stands in
+        QVERIFY(!out.play(file, PlayMode::Synchronous)); // the beep stands in
         QVERIFY(clock.elapsed() < 500);
         QCOMPARE(out.openAttempts(), 0);
     }
@@ -111,15 +119,12 @@ private slots:
     void longCueHoldsUpOneSecondAtMost()
     {
         QTemporaryDir dir;
-        QFile file(dir.filePath("Left.Wav"));
-        const QByteArray wave = waveFile(1, 44100, 2, 16, 3 * 44100 * 4);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(wave) == wave.size());
-        file.close();
-        useDriver("disk", dir.filePath("out.raw"));
+        const QString file = cueFile(dir, waveFile(1, 44100, 2, 16, 3 * 44100 * 4));
+        QVERIFY(!file.isEmpty());
         SdlAudioOutput out;
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(out.play(file.fileName(), PlayMode::Synchronous));
+        QVERIFY(out.play(file, PlayMode::Synchronous));
         const qint64 ms = clock.elapsed();
         QVERIFY2(ms >= 900 && ms <= 1300, qPrintable(QString::number(ms)));
     }

@@ -323,7 +323,9 @@ void TestRecordFile::manyKeyLines()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(RecordStore(path).SaveRecord(record(QStringLiteral("y"), 700)));
-    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    // Linear takes well under a second, quadratic most of a minute; the margin is for busy
+    // machines and sanitizer builds.
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(readBytes(path).count("H_Name=y\n"), 400000);
 }
 
