@@ -2,6 +2,8 @@
 
 #include "app/main_controller.h"
 #include "app/qt_translations.h"
+#include "app/session_end.h"
+#include "app/termination_signals.h"
 #include "game/game_state.h"
 #include "ui/art.h"
 #include "ui/main_window.h"
@@ -13,6 +15,7 @@ namespace gp {
 
 int runApplication(int argc, char** argv)
 {
+    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
@@ -25,6 +28,7 @@ int runApplication(int argc, char** argv)
     MainController controller(state, window);
     if (!controller.startUp())
         return 0; // a refused record: the store stays as it is
+    endProgramWithSession(controller);
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
     return app.exec();

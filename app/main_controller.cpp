@@ -111,6 +111,22 @@ void MainController::saveRecord()
         showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
 }
 
+void MainController::endSession()
+{
+    if (m_ending)
+        return;
+    // A name typed into the new-record dialog counts as confirmed.
+    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
+        if (auto* ok = dialog->findChild<QPushButton*>())
+            ok->click();
+    }
+    m_state.recordCheckValue = checkValue(m_state);
+    // No message box: nobody is there to close it.
+    if (!m_store->save(m_state))
+        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath())));
+    endProgram();
+}
+
 bool MainController::quit()
 {
     if (!showMessage(MessageKind::Confirmation, QStringLiteral("GAL PORTRAITを終了します。")))
@@ -164,6 +180,8 @@ bool MainController::loadRecordAtStartUp()
     const LoadedRecord loaded = m_store->load(m_state);
     m_window.statusFrame()->recordHolderPanel()->setCaption(m_state.recordHolder);
     m_window.statusFrame()->recordScorePanel()->setCaption(m_state.recordScore);
+    if (!loaded.fileReadable)
+        showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
     if (!recordAccepted(m_state, loaded)) {
         showMessage(MessageKind::Critical, QStringLiteral("YRM.INIファイルが不正です。"));
         m_ending = true;

@@ -57,6 +57,9 @@ public:
     bool quit();
     // A close request: the same question, unless the program is already ending.
     bool confirmClose();
+    // The desktop session ends or the process is told to terminate: saves the record as a
+    // confirmed exit does and ends the program without asking.
+    void endSession();
 
     void startGame();
     void stopGame();

@@ -16,14 +16,19 @@ void HelpBrowser::setHelpEngine(QHelpEngineCore* engine)
     m_engine = engine;
 }
 
-QVariant HelpBrowser::loadResource(int type, const QUrl& name)
+QVariant HelpBrowser::loadResource(int, const QUrl& name)
 {
-    if (name.scheme() == QLatin1String("qthelp")) {
-        if (!m_engine)
-            return {};
-        return m_engine->fileData(name);
-    }
-    return QTextBrowser::loadResource(type, name);
+    // Pages and pictures come only out of the help file: a page must not show local files or
+    // fetch anything from outside.
+    if (name.scheme() != QLatin1String("qthelp") || !m_engine)
+        return {};
+    return m_engine->fileData(name);
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type)
+{
+    if (name.scheme() == QLatin1String("qthelp"))
+        QTextBrowser::doSetSource(name, type);
 }
 
 } // namespace gp

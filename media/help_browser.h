@@ -1,7 +1,7 @@
 #pragma once
 
 // The page pane of the help viewer: a text browser whose qthelp:// pages come out of the
-// compiled help file instead of the disk.
+// compiled help file instead of the disk, and that shows nothing else.
 
 #include <QTextBrowser>
 
@@ -20,6 +20,10 @@ public:
     void setHelpEngine(QHelpEngineCore* engine);
 
     QVariant loadResource(int type, const QUrl& name) override;
+
+protected:
+    // Any other scheme (file:, http: and the rest) is not followed: the page stays.
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
 private:
     QHelpEngineCore* m_engine = nullptr;

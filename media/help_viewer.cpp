@@ -19,6 +19,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,12 +32,10 @@ const QString kContentsPage = QStringLiteral("index.html");
 const QString kHelpOnHelpPage = QStringLiteral("viewer.html");
 
 // The engine keeps a writable collection beside the read-only help file; the program's folder
-// may not be writable, so it goes to the user's cache, one per help file so that two builds
-// of the program never fight over it.
-QString collectionFileFor(const QString& helpFile)
+// may not be writable, so it goes to a cache folder, one per help file so that two builds of the
+// program never fight over it.
+QString collectionFileFor(const QString& helpFile, const QString& dir)
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(dir);
     const QByteArray key =
         QCryptographicHash::hash(helpFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return dir + QStringLiteral("/help-") + QString::fromLatin1(key) + QStringLiteral(".qhc");
@@ -169,12 +168,21 @@ void HelpViewer::openHelpFile()
         showFailure(QStringLiteral("ヘルプファイルの形式が正しくありません。"));
         return;
     }
-    // The collection is only a cache: one that cannot be used is thrown away and made anew.
-    const QString collection = collectionFileFor(m_helpFile);
+    // The collection is only a cache: one that cannot be used is thrown away and made anew, and
+    // where the user's cache folder cannot be written, a private temporary one serves this run.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    QString collection = collectionFileFor(m_helpFile, cache);
     QString error;
-    for (int attempt = 0; attempt < 2 && !m_engine; ++attempt) {
-        if (attempt > 0)
+    for (int attempt = 0; attempt < 3 && !m_engine; ++attempt) {
+        if (attempt == 1)
             QFile::remove(collection);
+        if (attempt == 2) {
+            m_privateCache = std::make_unique<QTemporaryDir>();
+            if (!m_privateCache->isValid())
+                break;
+            collection = collectionFileFor(m_helpFile, m_privateCache->path());
+        }
         auto* engine = new QHelpEngine(collection, this);
         if (registerHelpFile(engine)) {
             m_engine = engine;
@@ -184,7 +192,9 @@ void HelpViewer::openHelpFile()
         }
     }
     if (!m_engine) {
-        showFailure(error);
+        showFailure(QStringLiteral("ヘルプの作業用ファイル「%1」を作れませんでした。%2")
+                        .arg(QDir::toNativeSeparators(collection), error),
+                    false);
         return;
     }
     m_browser->setHelpEngine(m_engine);
@@ -204,15 +214,17 @@ bool HelpViewer::registerHelpFile(QHelpEngine* engine) const
            engine->registerDocumentation(m_helpFile);
 }
 
-void HelpViewer::showFailure(const QString& reason)
+void HelpViewer::showFailure(const QString& reason, bool helpFileAtFault)
 {
-    m_browser->setHtml(
-        QStringLiteral("<h2>ヘルプを表示できません</h2>"
-                       "<p>ヘルプファイル「%1」を開けませんでした。</p>"
-                       "<p>%2</p>"
-                       "<p>GAL PORTRAIT のプログラムと同じフォルダに、"
-                       "ヘルプファイル portrait.hlp があるかを確かめてください。</p>")
-            .arg(m_helpFile.toHtmlEscaped(), reason.toHtmlEscaped()));
+    const QString advice =
+        helpFileAtFault
+            ? QStringLiteral("<p>GAL PORTRAIT のプログラムと同じフォルダに、"
+                             "ヘルプファイル portrait.hlp があるかを確かめてください。</p>")
+            : QString();
+    m_browser->setHtml(QStringLiteral("<h2>ヘルプを表示できません</h2>"
+                                      "<p>ヘルプファイル「%1」を開けませんでした。</p>"
+                                      "<p>%2</p>%3")
+                           .arg(m_helpFile.toHtmlEscaped(), reason.toHtmlEscaped(), advice));
 }
 
 QUrl HelpViewer::currentPage() const

@@ -3,8 +3,11 @@
 // The program's own help viewer: contents and keyword index on the left, the page on the right.
 // It opens one compiled help file and runs beside the game as a window of its own.
 
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
+
+#include <memory>
 
 class QHelpContentWidget;
 class QHelpEngine;
@@ -43,7 +46,7 @@ private:
     QWidget* makeKeywordTab();
     void openHelpFile();
     bool registerHelpFile(QHelpEngine* engine) const;
-    void showFailure(const QString& reason);
+    void showFailure(const QString& reason, bool helpFileAtFault = true);
     QUrl pageUrl(const QString& page) const;
     void openPage(const QUrl& url);
     void syncContents(const QUrl& page);
@@ -57,6 +60,8 @@ private:
     QHelpContentWidget* m_contents = nullptr;
     QHelpIndexWidget* m_index = nullptr;
     HelpBrowser* m_browser = nullptr;
+    // Holds the collection when the user's cache folder cannot be written.
+    std::unique_ptr<QTemporaryDir> m_privateCache;
 };
 
 } // namespace gp

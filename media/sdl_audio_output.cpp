@@ -1,5 +1,7 @@
 #include "media/sdl_audio_output.h"
 
+#include "media/wave_check.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,8 +25,9 @@ constexpr int kBytesPerSecond = kRate * kChannels * 2;
 // Small enough that a cue starts and is known to have ended within about a hundredth of a second.
 constexpr Uint16 kBufferFrames = 512;
 constexpr auto kBufferTime = std::chrono::milliseconds(kBufferFrames * 1000 / kRate + 1);
-// A device that stops taking samples must not hang the interface for good.
-constexpr auto kStallGrace = 1s;
+// However long the sound, a synchronous cue holds up the interface no longer; the rest plays on.
+// A device that stops taking samples cannot hang the interface either.
+constexpr auto kSynchronousCap = 1s;
 
 std::chrono::milliseconds lengthOf(qsizetype bytes)
 {
@@ -74,32 +77,11 @@ void SdlAudioOutput::beep()
 
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
 {
-    SDL_AudioSpec spec{};
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &buffer, &length))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCueFileSize)
         return std::nullopt;
-
-    SDL_AudioCVT cvt{};
-    const int needed =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate);
-    if (needed < 0) {
-        SDL_FreeWAV(buffer);
-        return std::nullopt;
-    }
-    QByteArray samples(static_cast<qsizetype>(length) * std::max(cvt.len_mult, 1),
-                       Qt::Uninitialized);
-    std::copy_n(buffer, length, samples.data());
-    SDL_FreeWAV(buffer);
-    if (needed == 0)
-        return samples;
-
-    cvt.buf = reinterpret_cast<Uint8*>(samples.data());
-    cvt.len = static_cast<int>(length);
-    if (SDL_ConvertAudio(&cvt) != 0)
-        return std::nullopt;
-    samples.truncate(cvt.len_cvt);
-    return samples;
+    // One byte past the size it had: a file that grew meanwhile is refused by the gate.
+    return decodeCue(file.read(file.size() + 1), {kFormat, kChannels, kRate});
 }
 
 bool SdlAudioOutput::openDevice()
@@ -149,15 +131,17 @@ void SdlAudioOutput::waitUntilHeard(std::chrono::milliseconds length)
 {
     QElapsedTimer clock;
     clock.start();
-    const auto deadline = length + kStallGrace;
     // Sleep through most of what is still queued, then look again in short steps.
     while (const Uint32 queued = SDL_GetQueuedAudioSize(m_device)) {
-        if (std::chrono::milliseconds(clock.elapsed()) > deadline) {
-            SDL_ClearQueuedAudio(m_device);
+        const auto elapsed = std::chrono::milliseconds(clock.elapsed());
+        if (elapsed >= kSynchronousCap) {
+            // Still queued after its own length: the device has stalled.
+            if (elapsed > length + kBufferTime)
+                SDL_ClearQueuedAudio(m_device);
             return;
         }
-        const auto left = lengthOf(queued);
-        QThread::msleep(std::max<std::chrono::milliseconds>(1ms, left - kBufferTime).count());
+        const auto left = std::min(lengthOf(queued) - kBufferTime, kSynchronousCap - elapsed);
+        QThread::msleep(std::max<std::chrono::milliseconds>(1ms, left).count());
     }
     // An empty queue means the last buffer has just gone to the device; it still has to sound.
     QThread::msleep(kBufferTime.count());

@@ -12,6 +12,9 @@ struct LoadedRecord
     // False when "H_Score" or "CheckFlag" holds a number outside the 16-bit range; the value
     // in memory is then 0 and the record is refused.
     bool inRange = true;
+    // False when YRM.ini is there but could not be read; the defaults are in memory then, and the
+    // file is never replaced by a save.
+    bool fileReadable = true;
 };
 
 // The record in the per-user settings store: section "GAL PORTRAIT" of YRM.ini.
@@ -27,7 +30,9 @@ public:
 
     // Fills recordHolder, recordScore and recordCheckValue; missing keys take "Todo", 600 and 0.
     LoadedRecord load(GameState& state) const;
-    // Writes the record atomically; false when it did not reach the file.
+    // Writes the record atomically, changing only its own lines of the file; false when it did
+    // not reach the file. Another instance's record in the file is kept if it is valid and has
+    // the higher score.
     bool save(const GameState& state) const;
 
 private:
@@ -41,5 +46,7 @@ bool recordAccepted(const GameState& state, const LoadedRecord& loaded);
 
 // For the message box that tells the player the record was lost.
 QString saveFailedMessage(const QString& filePath);
+// For the message box at start-up when the file is there but cannot be read.
+QString unreadableRecordMessage(const QString& filePath);
 
 } // namespace gp

@@ -1,15 +1,20 @@
-// Any bytes as a key's text and as a whole YRM.ini: reading must not crash, and whatever record
-// is read must survive a save and a load and still pass the check after it.
+// Any bytes as a key's text and as a whole YRM.ini: reading must not crash or recurse, it must
+// agree with QSettings on every file QSettings can read safely, and whatever record is read must
+// survive a save and a load, leaving every other byte of the file as it was.
 
 #include "records/check_value.h"
+#include "records/ini_record_file.h"
 #include "records/record_name.h"
 #include "records/record_number.h"
 #include "records/record_store.h"
 
 #include <QFile>
+#include <QSettings>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace gp;
@@ -18,10 +23,37 @@ namespace {
 
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-void require(bool condition)
+// The line of a failed requirement is what a crash report needs first.
+void requireAt(bool condition, int line)
 {
-    if (!condition)
+    if (!condition) {
+        std::fprintf(stderr, "requirement failed at line %d\n", line);
         std::abort();
+    }
+}
+#define require(condition) requireAt((condition), __LINE__)
+
+// QSettings decodes "@" values, typed ones recursively; it is asked only about files without them,
+// and only small ones, to keep the runs fast.
+void compareWithQSettings(const QString& path, const QByteArray& bytes, const IniRecordTexts& texts)
+{
+    if (bytes.contains('@') || bytes.size() > 65536)
+        return;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("GAL PORTRAIT"));
+    const auto expect = [&](const char* key, const std::optional<QString>& text) {
+        const QString name = QString::fromLatin1(key);
+        require(settings.contains(name) == text.has_value());
+        if (!text)
+            return;
+        const QVariant value = settings.value(name);
+        require((value.metaType().id() == QMetaType::QStringList
+                     ? value.toStringList().join(QStringLiteral(", "))
+                     : value.toString()) == *text);
+    };
+    expect("H_Name", texts.name);
+    expect("H_Score", texts.score);
+    expect("CheckFlag", texts.check);
 }
 
 } // namespace
@@ -41,26 +73,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A fresh name each time: QSettings caches a file by name, size and time stamp.
     const QString input = dir.filePath(QString::number(++serial) + QStringLiteral(".ini"));
-    const QString output = dir.filePath(QString::number(++serial) + QStringLiteral(".ini"));
     {
         QFile file(input);
         require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
+    compareWithQSettings(input, bytes, readIniRecord(bytes));
     GameState state;
     const LoadedRecord loaded = RecordStore(input).load(state);
+    require(loaded.fileReadable);
     recordAccepted(state, loaded);
 
     if (loaded.inRange) {
+        // A higher score than any stored one, so the save never keeps the file's own record.
+        state.recordHolder = removeLeadingBlanks(state.recordHolder);
+        state.recordScore = std::int16_t(32767);
         state.recordCheckValue = checkValue(state);
-        const RecordStore copy(output);
-        require(copy.save(state));
-        GameState again;
-        const LoadedRecord reloaded = copy.load(again);
-        require(again.recordHolder == removeLeadingBlanks(state.recordHolder));
-        require(again.recordScore == state.recordScore);
-        require(recordAccepted(again, reloaded));
+        const QByteArray expected =
+            writeIniRecord(bytes, {state.recordHolder, QStringLiteral("32767"),
+                                   QString::number(state.recordCheckValue)});
+        if (RecordStore(input).save(state)) {
+            GameState again;
+            const LoadedRecord reloaded = RecordStore(input).load(again);
+            require(again.recordHolder == state.recordHolder);
+            require(again.recordScore == state.recordScore);
+            require(recordAccepted(again, reloaded));
+            QFile file(input);
+            require(file.open(QIODevice::ReadOnly) && file.readAll() == expected);
+        } else {
+            // Refused only when the file's own oddities would swallow the edit; then untouched.
+            const IniRecordTexts back = readIniRecord(expected);
+            require(back.name != state.recordHolder || back.score != QStringLiteral("32767") ||
+                    back.check != QString::number(state.recordCheckValue));
+            QFile file(input);
+            require(file.open(QIODevice::ReadOnly) && file.readAll() == bytes);
+        }
     }
     QFile::remove(input);
-    QFile::remove(output);
+    QFile::remove(input + QStringLiteral(".lock"));
     return 0;
 }

@@ -58,6 +58,8 @@ private slots:
     void keywordOpensTopic();
     void unusableFileIsExplainedOnThePage_data();
     void unusableFileIsExplainedOnThePage();
+    void onlyOwnPages();
+    void unwritableCache();
 
 private:
     QString m_helpFile;
@@ -195,6 +197,58 @@ void HelpViewerTest::unusableFileIsExplainedOnThePage()
         QVERIFY(pageText(viewer).startsWith(QStringLiteral("ヘルプを表示できません")));
         QVERIFY(pageText(viewer).contains(path));
     }
+}
+
+void HelpViewerTest::onlyOwnPages()
+{
+    QTemporaryDir dir;
+    const QString secret = dir.filePath(QStringLiteral("secret.html"));
+    QFile file(secret);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<p>secret</p>") > 0);
+    file.close();
+
+    HelpViewer viewer(m_helpFile);
+    viewer.showContents();
+    QVERIFY(viewer.isReady());
+    const QUrl home = viewer.currentPage();
+    auto* page = viewer.findChild<QTextBrowser*>(QStringLiteral("page"));
+    // A link in a page goes the same way as this.
+    page->setSource(QUrl::fromLocalFile(secret));
+    QCOMPARE(viewer.currentPage(), home);
+    QVERIFY(!pageText(&viewer).contains(QStringLiteral("secret")));
+    for (const QUrl& url : {QUrl::fromLocalFile(secret), QUrl(QStringLiteral("secret.html"))}) {
+        QVERIFY(!page->loadResource(QTextDocument::HtmlResource, url).isValid());
+        QVERIFY(!page->loadResource(QTextDocument::ImageResource, url).isValid());
+    }
+    // Its own pictures and style still come.
+    QVERIFY(page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
+                .isValid());
+}
+
+void HelpViewerTest::unwritableCache()
+{
+    // A file where the home folder should be: no cache folder can be made there, even by root.
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray temp = qgetenv("TMPDIR");
+    qputenv("HOME", QFile::encodeName(blocker));
+    auto ready = std::make_unique<HelpViewer>(m_helpFile);
+    // Without even a temporary folder, the message names the cache, not the help file.
+    qputenv("TMPDIR", QFile::encodeName(blocker));
+    auto failed = std::make_unique<HelpViewer>(m_helpFile);
+    qputenv("HOME", home);
+    temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
+
+    QVERIFY2(ready->isReady(), qPrintable(pageText(ready.get())));
+    ready->showContents();
+    QVERIFY(pageText(ready.get()).startsWith(QStringLiteral("GAL PORTRAIT ヘルプ")));
+    QVERIFY(!failed->isReady());
+    QVERIFY(pageText(failed.get()).contains(blocker));
+    QVERIFY(!pageText(failed.get()).contains(QStringLiteral("があるかを確かめてください")));
 }
 
 GP_GUI_TEST_MAIN(HelpViewerTest)

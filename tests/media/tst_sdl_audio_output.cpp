@@ -1,5 +1,6 @@
 #include "media/sdl_audio_output.h"
 
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,6 +32,35 @@ void useDriver(const QByteArray& driver, const QString& diskFile)
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(diskFile));
 }
 
+// A RIFF wave: format tag 1 is PCM, 7 mu-law; the data are a soft noise.
+QByteArray waveFile(int tag, int rate, int channels, int bits, qsizetype dataBytes)
+{
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const int blockAlign = channels * bits / 8;
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(tag) << quint16(channels) << quint32(rate)
+        << quint32(rate * blockAlign) << quint16(blockAlign) << quint16(bits);
+    out.writeRawData("data", 4);
+    out << quint32(dataBytes);
+    for (qsizetype i = 0; i < dataBytes; ++i)
+        out << quint8(i * 37 % 7 + (bits == 8 ? 125 : 0));
+    return wave;
+}
+
+// Writes the wave as a cue file of the folder and sends the device's output to a file beside it.
+QString cueFile(const QTemporaryDir& dir, const QByteArray& wave)
+{
+    QFile file(dir.filePath("Up.Wav"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size())
+        return {};
+    useDriver("disk", dir.filePath("out.raw"));
+    return file.fileName();
+}
+
 } // namespace
 
 class TestSdlAudioOutput : public QObject
@@ -56,6 +86,47 @@ private slots:
         SdlAudioOutput out;
         QVERIFY(!out.play(file.fileName(), PlayMode::Synchronous));
         QCOMPARE(out.openAttempts(), 0);
+    }
+
+    void hostileWavesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("wave");
+        // SDL's converter overran its buffer on these, or asked for gigabytes.
+        QTest::newRow("1 Hz mu-law") << waveFile(7, 1, 1, 8, 4000);
+        QTest::newRow("1 Hz PCM16") << waveFile(1, 1, 2, 16, 4000);
+        QTest::newRow("1 Hz PCM8") << waveFile(1, 1, 1, 8, 4000);
+        // A thousand seconds: the interface hung for all of them on every hint.
+        QTest::newRow("100 Hz, 100 KB") << waveFile(1, 100, 1, 8, 100000);
+        QTest::newRow("ten seconds") << waveFile(1, 8000, 1, 8, 80000);
+        QTest::newRow("three channels") << waveFile(1, 44100, 3, 16, 6000);
+        QTest::newRow("chunk beyond the file") << waveFile(1, 44100, 1, 16, 100).chopped(50);
+    }
+
+    void hostileWavesAreRefused()
+    {
+        QFETCH(QByteArray, wave);
+        QTemporaryDir dir;
+        const QString file = cueFile(dir, wave);
+        QVERIFY(!file.isEmpty());
+        SdlAudioOutput out;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!out.play(file, PlayMode::Synchronous)); // the beep stands in
+        QVERIFY(clock.elapsed() < 500);
+        QCOMPARE(out.openAttempts(), 0);
+    }
+
+    void longCueHoldsUpOneSecondAtMost()
+    {
+        QTemporaryDir dir;
+        const QString file = cueFile(dir, waveFile(1, 44100, 2, 16, 3 * 44100 * 4));
+        QVERIFY(!file.isEmpty());
+        SdlAudioOutput out;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(out.play(file, PlayMode::Synchronous));
+        const qint64 ms = clock.elapsed();
+        QVERIFY2(ms >= 900 && ms <= 1300, qPrintable(QString::number(ms)));
     }
 
     void noDeviceIsSilentAndAskedForOnce_data()

@@ -160,7 +160,9 @@ void TestRecordStore::startUp_data()
     QTest::newRow("out of range as 0")
         << QByteArray("H_Name=abc|H_Score=99999|CheckFlag=96") << "abc" << 0 << false;
     QTest::newRow("score not a number") << QByteArray("H_Score=abc") << "Todo" << 0 << false;
-    QTest::newRow("typed value") << QByteArray("H_Name=@Variant(\\0\\0\\x7f)") << "" << 600 << true;
+    // Read as the text it is, never decoded: the name fails the check like any other edit.
+    QTest::newRow("typed value") << QByteArray("H_Name=@Variant(\\0\\0\\x7f)")
+                                 << QString::fromLatin1("@Variant(\0\0\x7f)", 13) << 600 << false;
     QTest::newRow("garbage around")
         << QByteArray("\x01\xff[GAL PORTRAIT|=|[GAL%20PORTRAIT]|H_Name=abc|") + '\0' +
                QByteArray("\x80zz|H_Score=600|CheckFlag=32|[x]|y=@Variant(\\x01)")

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace gp {
+
+class MainController;
+
+// From now on the end of the desktop session (the session manager's request to save) and the
+// signals SIGTERM, SIGHUP and SIGINT end the program as a confirmed exit does: the record is
+// saved and nothing is asked. Before this is called, nothing the player did can be lost.
+void endProgramWithSession(MainController& controller);
+
+} // namespace gp

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace gp {
+
+// SIGTERM, SIGHUP and SIGINT delivered as a Qt signal on the event loop, through a socket pair
+// the handler writes to: a handler itself may do nothing but async-signal-safe calls. One object
+// at a time; it restores the previous handlers when it goes.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void readPending();
+
+    int m_fds[2] = {-1, -1};
+    QSocketNotifier* m_notifier = nullptr;
+};
+
+// A write beyond the file size limit (ulimit -f) then fails with EFBIG, which the save reports,
+// instead of killing the program with SIGXFSZ.
+void ignoreFileSizeSignal();
+
+} // namespace gp

@@ -1,0 +1,134 @@
+// Ends other than the exit command: the session manager, termination signals, a file size limit,
+// and a record file that cannot be read at start-up.
+
+#include "app/session_end.h"
+#include "app/termination_signals.h"
+#include "game_fixture.h"
+#include "records/check_value.h"
+#include "records/new_record_dialog.h"
+#include "records/record_file.h"
+#include "records/record_store.h"
+#include "tests/support/gui_test_main.h"
+#include "ui/status_panel.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSessionManager>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace gp;
+
+namespace {
+
+GameState savedRecord(const QString& file)
+{
+    GameState state;
+    RecordStore(file).load(state);
+    return state;
+}
+
+} // namespace
+
+class TestSessionEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void terminationSavesTheRecord_data()
+    {
+        QTest::addColumn<int>("signalNumber"); // 0: the session manager's request instead
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("session manager") << 0;
+    }
+    void terminationSavesTheRecord()
+    {
+        QFETCH(int, signalNumber);
+        GameFixture f;
+        QVERIFY(f.loaded);
+        endProgramWithSession(*f.controller);
+        f.controller->startGame();
+        f.state.recordHolder = QStringLiteral("はなこ");
+        f.state.recordScore = 777;
+        if (signalNumber != 0) {
+            QVERIFY(::raise(signalNumber) == 0);
+        } else {
+            auto* manager = qApp->findChild<QSessionManager*>();
+            QVERIFY(manager);
+            emit qApp->commitDataRequest(*manager);
+        }
+        QTRY_COMPARE(f.programEnds, 1);
+        QCOMPARE(f.messages, QStringList()); // nothing asked
+        const GameState saved = savedRecord(f.recordFile());
+        QCOMPARE(saved.recordHolder, QStringLiteral("はなこ"));
+        QCOMPARE(saved.recordScore, 777);
+        QCOMPARE(saved.recordCheckValue, checkValue(saved));
+    }
+
+    void nameBeingTypedIsKept()
+    {
+        GameFixture f;
+        endProgramWithSession(*f.controller);
+        f.state.recordScore = 900; // as the game does before it asks for the name
+        NewRecordDialog dialog(f.state, f.window.get());
+        dialog.show();
+        dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
+        QVERIFY(::raise(SIGTERM) == 0);
+        QTRY_COMPARE(f.programEnds, 1);
+        QCOMPARE(savedRecord(f.recordFile()).recordHolder, QStringLiteral("Hana"));
+        QCOMPARE(savedRecord(f.recordFile()).recordScore, 900);
+    }
+
+    void fileSizeLimitGivesTheMessage()
+    {
+        // The child does what start-up does, then saves into a limit that stops even root.
+        QTemporaryDir dir;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ignoreFileSizeSignal();
+            const rlimit small{64, 64};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            GameState state;
+            state.recordHolder = QString(200, u'x');
+            const bool saved = RecordStore(dir.filePath(QStringLiteral("YRM.ini"))).save(state);
+            ::_exit(saved ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "killed by a signal");
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+
+    void unreadableFileIsNeverReplaced()
+    {
+        GameFixture f(false);
+        {
+            QFile file(f.recordFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n");
+            QVERIFY(file.resize(MaxRecordFileSize + 1)); // unreadable even for root
+        }
+        QVERIFY(f.controller->startUp());
+        QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
+        QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
+        QVERIFY(f.messages[0].contains(f.recordFile()));
+
+        f.state.recordScore = 999;
+        f.window->actions().quit->trigger();
+        QCOMPARE(f.messages.size(), 3);
+        QCOMPARE(f.messages[2], saveFailedMessage(f.recordFile()) + "|warning");
+        QCOMPARE(f.programEnds, 1);
+        QCOMPARE(QFileInfo(f.recordFile()).size(), MaxRecordFileSize + 1);
+    }
+};
+
+GP_GUI_TEST_MAIN(TestSessionEnd)
+#include "tst_session_end.moc"
