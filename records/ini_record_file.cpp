@@ -265,6 +265,15 @@ struct IniScan
     qsizetype headerEnd = -1;
 };
 
+// A key written without escapes or non-ASCII bytes, as nearly every key is, reads as its bytes.
+bool isPlainKey(QByteArrayView key)
+{
+    for (const char c : key)
+        if (c == '%' || c == '\\' || static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 IniScan scan(QByteArrayView ini)
 {
     static const std::array<QString, 3> FullKeys = {RecordSection + QLatin1String(KeyNames[0]),
@@ -276,25 +285,36 @@ IniScan scan(QByteArrayView ini)
     const QByteArrayView data = ini.sliced(from);
     QString section;
     // Whether keys of this section can name the record at all ("[General]" with
-    // "GAL%20PORTRAIT/H_Name" can); the others' lines are not even decoded.
+    // "GAL%20PORTRAIT/H_Name" can); the others' lines are not even decoded. For those that can,
+    // what a key must read to name each of the three.
     bool relevant = true;
+    std::array<QByteArray, 3> rests;
+    auto setSection = [&](const QString& prefix) {
+        section = prefix;
+        relevant = FullKeys[0].startsWith(section);
+        for (std::size_t k = 0; k < rests.size() && relevant; ++k)
+            rests[k] = FullKeys[k].sliced(section.size()).toLatin1();
+    };
+    setSection(QString());
     qsizetype pos = 0;
     IniLine line;
     while (nextLine(data, pos, line)) {
         const QByteArrayView text = data.sliced(line.start, line.length);
         if (text.startsWith('[')) {
-            section = sectionPrefix(text);
-            relevant = FullKeys[0].startsWith(section);
+            setSection(sectionPrefix(text));
             if (section == RecordSection)
                 found.headerEnd = from + line.start + line.length;
-        } else if (line.equals >= 0 && relevant) {
-            const QString key =
-                section + unescapedKey(data.sliced(line.start, line.equals - line.start).trimmed());
-            for (std::size_t k = 0; k < KeyNames.size(); ++k)
-                if (key == FullKeys[k])
-                    found.keys[k].append(
-                        {from + line.equals + 1, from + line.start + line.length, section});
+            continue;
         }
+        if (line.equals < 0 || !relevant)
+            continue;
+        const QByteArrayView key = data.sliced(line.start, line.equals - line.start).trimmed();
+        const bool plain = isPlainKey(key);
+        const QString unescaped = plain ? QString() : section + unescapedKey(key);
+        for (std::size_t k = 0; k < KeyNames.size(); ++k)
+            if (plain ? key == rests[k] : unescaped == FullKeys[k])
+                found.keys[k].append(
+                    {from + line.equals + 1, from + line.start + line.length, section});
     }
     return found;
 }
