@@ -8,7 +8,7 @@ pkgs=(
     qt6-translations-l10n
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
-    xvfb xauth xdotool
+    xvfb xauth xdotool openbox
     # the Debian package, and what checks it and the licences (make test)
     dpkg-dev build-essential debhelper
     reuse lintian devscripts appstream desktop-file-utils man-db groff-base

@@ -165,9 +165,10 @@ class TestE2EPlay : public QObject
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QProcess> m_game;
-    QRect m_window;   // the main window on the screen
-    QPoint m_area;    // girl A's play area, top left, on the screen
-    QPoint m_central; // the central widget below the menu bar
+    std::unique_ptr<QProcess> m_windowManager; // only where a test needs windows placed
+    QRect m_window;                            // the main window on the screen
+    QPoint m_area;                             // girl A's play area, top left, on the screen
+    QPoint m_central;                          // the central widget below the menu bar
 
     QString recordFile() const { return m_home->filePath(QStringLiteral(".config/YRM.ini")); }
 
@@ -380,6 +381,11 @@ private slots:
             m_game->waitForFinished();
         }
         m_game.reset();
+        if (m_windowManager) {
+            m_windowManager->terminate();
+            m_windowManager->waitForFinished();
+            m_windowManager.reset();
+        }
         m_home.reset();
     }
 
@@ -437,9 +443,28 @@ private slots:
         }
         const QDateTime written = QFileInfo(recordFile()).lastModified();
 
+        // A window manager places the main window away from the screen's corner; the message
+        // must come up over it, not where the window was before it was placed.
+        m_windowManager = std::make_unique<QProcess>();
+        m_windowManager->setProcessEnvironment(xEnvironment());
+        m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QVERIFY(m_windowManager->waitForStarted(kTimeoutMs));
+        QVERIFY(
+            xdotool({QStringLiteral("mousemove"), QStringLiteral("512"), QStringLiteral("384")}));
+        QTest::qWait(500); // openbox takes the screen
+
         QVERIFY(launch());
         QRect box;
         QVERIFY2(waitFor([&] { return (box = secondWindow()).isValid(); }), "no message box");
+        const QRect window = windows().value(0);
+        QVERIFY2(window.left() > 60 || window.top() > 60, "the window was not placed");
+        const QPoint off = box.center() - window.center();
+        QVERIFY2(qAbs(off.x()) < 40 && qAbs(off.y()) < 40,
+                 qPrintable(QStringLiteral("box %1,%2 over window %3,%4")
+                                .arg(box.x())
+                                .arg(box.y())
+                                .arg(window.x())
+                                .arg(window.y())));
         // The critical icon: a red disc in the box.
         QVERIFY2(waitFor([&] {
                      const QImage shot = screenShot().copy(box);
