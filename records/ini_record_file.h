@@ -34,8 +34,4 @@ IniRecordTexts readIniRecord(QByteArrayView ini);
 // section at the end of the file.
 QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts);
 
-// One value as QSettings writes a plain string, and back.
-QByteArray iniEscapedText(const QString& text);
-QString iniUnescapedText(QByteArrayView value);
-
 } // namespace gp
