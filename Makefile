@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two entry points of README.md. Both install what is missing first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/qt_translations.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build and the tests need, only those still missing.
 set -euo pipefail
 pkgs=(

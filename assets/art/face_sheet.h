@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // One girl's pictures at one scale: the blank face, the complete face and the six parts cut

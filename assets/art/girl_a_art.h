@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Girl A: long dark brown hair with a full fringe and a red bow, large round blue eyes, a navy

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "assets/art/girl_art.h"
 
 #include "assets/art/girl_a_art.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The drawing of one girl in the 440 x 400 face picture's own pixels; the caller scales the

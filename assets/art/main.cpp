@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gp-artgen <outdir>: draws every picture of the game into outdir as PNG files. The build runs it
 // and packs the files into the program's resources; nothing random goes in, so the same program
 // writes the same bytes every time.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gp-wavegen <outdir>: synthesises the seven cue sounds the game plays from its folder. The same
 // bytes come out on every run, so the build is reproducible.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A running game with no input: the CPU it uses over 10 s, the period and jitter of the hint
 // tick, and the latency from a click on the done button to the score on its panel.
 

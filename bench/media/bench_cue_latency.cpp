@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a cue takes to reach the audio device, and how long a synchronous cue holds up the
 // interface compared with the sound itself.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from process start to the first painted frame of the main window, beside a bare Qt main
 // window measured the same way in the same run. The parent starts itself as a child in either
 // mode and times from the start request to the child's report of its first frame.

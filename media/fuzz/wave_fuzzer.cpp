@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a cue file: the gate must refuse or pass them without a crash, a leak or an
 // unbounded allocation, and what it passes must come out as whole frames of the device's format.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a key's text and as a whole YRM.ini: reading must not crash or recurse, it must
 // agree with QSettings on every file QSettings can read safely, and whatever record is read must
 // survive a save and a load, leaving every other byte of the file as it was.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ends other than the exit command: the session manager, termination signals, a file size limit,
 // and a record file that cannot be read at start-up.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the real program on an X server of its own, through the same pointer and key events a
 // player makes (xdotool), and reads the record file it leaves behind. The driver itself is a Qt
 // client of that server only to look at the screen.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/game_state.h"
 #include "media/about_dialog.h"
 #include "tests/support/gui_test_main.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # check_install.sh CMAKE BUILD_DIR PROGRAM_DIR BIN_DIR DATA_DIR MAN_DIR APP_ID
 # Installs BUILD_DIR into a scratch prefix and checks the layout a desktop expects: the program
 # folder with everything the program looks up beside itself, a launcher that leads there, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record file itself: its INI dialect against QSettings, hostile contents, files that cannot be
 // read, symlinks, and two instances saving into one file.
 
