@@ -6,35 +6,16 @@
 #include "records/check_value.h"
 #include "records/record_store.h"
 #include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
 
 #include <QAction>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
 using namespace gp;
-
-namespace {
-
-void writeRecord(const QString& file, const QByteArray& body)
-{
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[GAL PORTRAIT]\n" + body);
-}
-
-QByteArray fileDigest(const QString& file)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
-}
-
-} // namespace
 
 class TestStartupShutdown : public QObject
 {
@@ -47,23 +28,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("score");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("empty store") << QByteArray() << "Todo"
-                                     << "600" << true;
-        QTest::newRow("default record, any check")
-            << QByteArray("H_Name=Todo\nH_Score=600\nCheckFlag=12345\n") << "Todo"
-            << "600" << true;
-        QTest::newRow("lower-case todo is checked")
-            << QByteArray("H_Name=todo\nH_Score=600\nCheckFlag=5\n") << "todo"
-            << "600" << false;
-        QTest::newRow("matching record")
-            << QByteArray("H_Name=abc\nH_Score=600\nCheckFlag=32\n") << "abc"
-            << "600" << true;
+        // Which files the store accepts is its own test's matter; here, what the window shows.
+        QTest::newRow("empty store") << QByteArray() << "Todo" << QStringLiteral("600") << true;
+        QTest::newRow("matching record") << QByteArray("H_Name=abc\nH_Score=600\nCheckFlag=32\n")
+                                         << "abc" << QStringLiteral("600") << true;
         QTest::newRow("hand-edited check value")
             << QByteArray("H_Name=abc\nH_Score=600\nCheckFlag=33\n") << "abc"
-            << "600" << false;
-        QTest::newRow("score out of range")
-            << QByteArray("H_Name=abc\nH_Score=70000\nCheckFlag=0\n") << "abc"
-            << "0" << false;
+            << QStringLiteral("600") << false;
     }
     void startUpRefusesATamperedRecord()
     {
@@ -72,9 +43,8 @@ private slots:
         QFETCH(QString, score);
         QFETCH(bool, accepted);
         GameFixture f(false);
-        if (!stored.isEmpty())
-            writeRecord(f.recordFile(), stored);
-        const QByteArray before = fileDigest(f.recordFile());
+        QVERIFY(stored.isEmpty() || writeBytes(f.recordFile(), "[GAL PORTRAIT]\n" + stored));
+        const QByteArray before = readBytes(f.recordFile());
 
         QCOMPARE(f.controller->startUp(), accepted);
         // The record is on the panels before any message.
@@ -83,7 +53,7 @@ private slots:
         QCOMPARE(f.messages,
                  accepted ? QStringList()
                           : QStringList{QStringLiteral("YRM.INIファイルが不正です。|critical")});
-        QCOMPARE(fileDigest(f.recordFile()), before);
+        QCOMPARE(readBytes(f.recordFile()), before);
     }
 
     void quittingAsksThenSaves_data()

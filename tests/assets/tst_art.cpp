@@ -3,13 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "game/face_geometry.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
-#include <QRegion>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,12 +38,6 @@ QRect cutRect(int girl, int part, int scale)
 {
     const gp::RectI r = gp::partCutRect(girl, part);
     return QRect(r.left * scale, r.top * scale, r.width * scale, r.height * scale);
-}
-
-QByteArray bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -112,20 +105,12 @@ private slots:
         const QImage complete = art(g + "_complete" + suffix(scale));
         QVERIFY(!blank.isNull() && !complete.isNull());
 
-        // Each part is its rectangle of the solution; laid on the blank face they make it whole.
-        QImage assembled = blank;
-        QRegion all;
-        {
-            QPainter p(&assembled);
-            for (int part = 0; part < gp::kPartCount; ++part) {
-                const QRect r = cutRect(girl, part, scale);
-                const QImage picture = art(g + "_part" + QString::number(part) + suffix(scale));
-                QCOMPARE(picture, complete.copy(r));
-                p.drawImage(r.topLeft(), picture);
-                all += r;
-            }
+        // Each part is its rectangle of the solution; with nothing changed outside the rectangles
+        // (below), laid on the blank face they make it whole.
+        for (int part = 0; part < gp::kPartCount; ++part) {
+            const QImage picture = art(g + "_part" + QString::number(part) + suffix(scale));
+            QCOMPARE(picture, complete.copy(cutRect(girl, part, scale)));
         }
-        QVERIFY(assembled == complete);
 
         // The features change nothing outside the rectangles, and every part carries one of
         // them in the pixels that belong to it alone.
@@ -178,10 +163,10 @@ private slots:
         QCOMPARE(names, QDir(":/art").entryList(QDir::Files, QDir::Name));
         QCOMPARE(QDir(two.path()).entryList(QDir::Files, QDir::Name), names);
         for (const QString& name : names) {
-            const QByteArray first = bytes(one.filePath(name));
+            const QByteArray first = readBytes(one.filePath(name));
             QVERIFY2(!first.isEmpty(), qPrintable(name));
-            QVERIFY2(first == bytes(two.filePath(name)), qPrintable(name));
-            QVERIFY2(first == bytes(":/art/" + name), qPrintable(name));
+            QVERIFY2(first == readBytes(two.filePath(name)), qPrintable(name));
+            QVERIFY2(first == readBytes(":/art/" + name), qPrintable(name));
         }
     }
 };

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Whole files as bytes, and wave headers, for the tests that make or inspect files.
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QFile>
+#include <QString>
+
+// The file's bytes from the offset on; empty when it cannot be read.
+inline QByteArray readBytes(const QString& path, qsizetype from = 0)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().mid(from) : QByteArray();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The 44-byte header of a RIFF wave with one fmt chunk; format tag 1 is PCM, 7 mu-law.
+inline QByteArray waveHeader(int tag, int rate, int channels, int bits, qsizetype dataBytes)
+{
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const int blockAlign = channels * bits / 8;
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(tag) << quint16(channels) << quint32(rate)
+        << quint32(rate * blockAlign) << quint16(blockAlign) << quint16(bits);
+    out.writeRawData("data", 4);
+    out << quint32(dataBytes);
+    return header;
+}
