@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QDataStream>
-#include <QFile>
+#include "tests/support/test_files.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,33 +16,12 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray canonicalHeader(quint32 dataBytes)
-{
-    QByteArray header;
-    QDataStream s(&header, QIODevice::WriteOnly);
-    s.setByteOrder(QDataStream::LittleEndian);
-    s.writeRawData("RIFF", 4);
-    s << quint32(36 + dataBytes);
-    s.writeRawData("WAVEfmt ", 8);
-    s << quint32(16) << quint16(1) << quint16(2) << quint32(44100) << quint32(44100 * 4)
-      << quint16(4) << quint16(16);
-    s.writeRawData("data", 4);
-    s << dataBytes;
-    return header;
-}
-
 // The two channels of a cue file in the program's folder; empty when it is not a canonical wave.
 std::array<QList<int>, 2> channelsOf(const QString& file)
 {
-    const QByteArray wav = readAll(GP_PROGRAM_DIR "/" + file);
+    const QByteArray wav = readBytes(GP_PROGRAM_DIR "/" + file);
     std::array<QList<int>, 2> channels;
-    if (wav.size() <= 44 || wav.left(44) != canonicalHeader(quint32(wav.size() - 44)))
+    if (wav.size() <= 44 || wav.left(44) != waveHeader(1, 44100, 2, 16, wav.size() - 44))
         return channels;
     for (qsizetype at = 44; at + 4 <= wav.size(); at += 4)
         for (int c : {0, 1})
@@ -123,29 +102,21 @@ class TestCueSounds : public QObject
 private slots:
     void shape_data()
     {
-        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("heardOn"); // "L", "R" or "LR"
         QTest::addColumn<int>("maxMs");
         QTest::addColumn<int>("pitch"); // +1 rises, -1 falls, 0 either
-        QTest::newRow("Right") << "Right.Wav"
-                               << "R" << 250 << 0;
-        QTest::newRow("Left") << "Left.Wav"
-                              << "L" << 250 << 0;
-        QTest::newRow("Up") << "Up.Wav"
-                            << "LR" << 250 << +1;
-        QTest::newRow("Down") << "Down.Wav"
-                              << "LR" << 250 << -1;
-        QTest::newRow("Bad") << "Bad.Wav"
-                             << "LR" << 1500 << -1;
-        QTest::newRow("Good") << "Good.Wav"
-                              << "LR" << 1500 << +1;
-        QTest::newRow("VeryGood") << "VeryGood.Wav"
-                                  << "LR" << 1500 << +1;
+        QTest::newRow("Right") << QStringLiteral("R") << 250 << 0;
+        QTest::newRow("Left") << QStringLiteral("L") << 250 << 0;
+        QTest::newRow("Up") << QStringLiteral("LR") << 250 << +1;
+        QTest::newRow("Down") << QStringLiteral("LR") << 250 << -1;
+        QTest::newRow("Bad") << QStringLiteral("LR") << 1500 << -1;
+        QTest::newRow("Good") << QStringLiteral("LR") << 1500 << +1;
+        QTest::newRow("VeryGood") << QStringLiteral("LR") << 1500 << +1;
     }
 
     void shape()
     {
-        QFETCH(QString, file);
+        const QString file = QString(QTest::currentDataTag()) + ".Wav";
         QFETCH(QString, heardOn);
         QFETCH(int, maxMs);
         QFETCH(int, pitch);
@@ -208,8 +179,8 @@ private slots:
         QCOMPARE(QProcess::execute(GP_WAVEGEN, {dir.path()}), 0);
         for (const char* file : {"Right.Wav", "Left.Wav", "Up.Wav", "Down.Wav", "Bad.Wav",
                                  "Good.Wav", "VeryGood.Wav"}) {
-            const QByteArray fresh = readAll(dir.filePath(file));
-            QVERIFY2(!fresh.isEmpty() && fresh == readAll(GP_PROGRAM_DIR "/" + QString(file)),
+            const QByteArray fresh = readBytes(dir.filePath(file));
+            QVERIFY2(!fresh.isEmpty() && fresh == readBytes(GP_PROGRAM_DIR "/" + QString(file)),
                      file);
         }
     }
