@@ -5,6 +5,7 @@
 #include "media/help_menu.h"
 #include "media/help_viewer.h"
 #include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
@@ -53,207 +54,182 @@ class HelpViewerTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void eachMenuCommandOpensItsPlace_data();
-    void eachMenuCommandOpensItsPlace();
-    void keywordOpensTopic();
-    void unusableFileIsExplainedOnThePage_data();
-    void unusableFileIsExplainedOnThePage();
-    void onlyOwnPages();
-    void unwritableCache();
-
 private:
     QString m_helpFile;
     std::unique_ptr<QWidget> m_owner;
-};
 
-void HelpViewerTest::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    m_helpFile = QStringLiteral(GP_TEST_HELP_FILE);
-    QVERIFY2(QFile::exists(m_helpFile), "the build makes the help file");
-    QVERIFY(keywordsInProject() >= 15);
-}
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_helpFile = QStringLiteral(GP_TEST_HELP_FILE);
+        QVERIFY2(QFile::exists(m_helpFile), "the build makes the help file");
+        QVERIFY(keywordsInProject() >= 15);
+    }
 
-void HelpViewerTest::init()
-{
-    m_owner = std::make_unique<QWidget>();
-}
+    void init() { m_owner = std::make_unique<QWidget>(); }
 
-void HelpViewerTest::cleanup()
-{
-    m_owner.reset();
-}
+    void cleanup() { m_owner.reset(); }
 
-void HelpViewerTest::eachMenuCommandOpensItsPlace_data()
-{
-    QTest::addColumn<Handler>("handler");
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QString>("topic");
+    void eachMenuCommandOpensItsPlace_data()
+    {
+        QTest::addColumn<Handler>("handler");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("topic");
 
-    QTest::newRow("目次") << Handler(showHelpContents) << int(HelpViewer::ContentsTab)
-                          << "index.html"
-                          << "GAL PORTRAIT ヘルプ"
-                          << "目次";
-    QTest::newRow("キーワードで検索")
-        << Handler(showHelpSearch) << int(HelpViewer::KeywordTab) << "index.html"
-        << "GAL PORTRAIT ヘルプ"
-        << "目次";
-    QTest::newRow("ヘルプについて")
-        << Handler(showHelpOnHelp) << int(HelpViewer::ContentsTab) << "viewer.html"
-        << "ヘルプの使い方"
-        << "ヘルプの使い方";
-}
+        const auto row = [](const char* command, Handler handler, int tab, const char* page,
+                            const char* heading, const char* topic) {
+            QTest::newRow(command)
+                << handler << tab << QString(page) << QString(heading) << QString(topic);
+        };
+        const int contents = HelpViewer::ContentsTab, keyword = HelpViewer::KeywordTab;
+        row("目次", showHelpContents, contents, "index.html", "GAL PORTRAIT ヘルプ", "目次");
+        row("キーワードで検索", showHelpSearch, keyword, "index.html", "GAL PORTRAIT ヘルプ",
+            "目次");
+        row("ヘルプについて", showHelpOnHelp, contents, "viewer.html", "ヘルプの使い方",
+            "ヘルプの使い方");
+    }
 
-void HelpViewerTest::eachMenuCommandOpensItsPlace()
-{
-    QFETCH(Handler, handler);
-    QFETCH(int, tab);
-    QFETCH(QString, page);
-    QFETCH(QString, heading);
-    QFETCH(QString, topic);
+    void eachMenuCommandOpensItsPlace()
+    {
+        QFETCH(Handler, handler);
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        QFETCH(QString, heading);
+        QFETCH(QString, topic);
 
-    // Open it elsewhere, narrow the index by hand and close it: asking again must bring the
-    // same viewer back at the asked place, with a fresh search.
-    showHelpContents(m_owner.get(), m_helpFile);
-    auto* viewer = m_owner->findChild<HelpViewer*>();
-    QVERIFY(viewer);
-    QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
-    auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
-    const int fullIndex = keywordsInProject();
-    QTRY_COMPARE(index->model()->rowCount(), fullIndex);
-    searchBox->setText(QStringLiteral("得点"));
-    QTRY_VERIFY(index->model()->rowCount() < fullIndex);
-    viewer->close();
+        // Open it elsewhere, narrow the index by hand and close it: asking again must bring the
+        // same viewer back at the asked place, with a fresh search.
+        showHelpContents(m_owner.get(), m_helpFile);
+        auto* viewer = m_owner->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
+        auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
+        auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
+        const int fullIndex = keywordsInProject();
+        QTRY_COMPARE(index->model()->rowCount(), fullIndex);
+        searchBox->setText(QStringLiteral("得点"));
+        QTRY_VERIFY(index->model()->rowCount() < fullIndex);
+        viewer->close();
 
-    handler(m_owner.get(), m_helpFile);
-    QCOMPARE(m_owner->findChildren<HelpViewer*>().size(), 1);
-    QCOMPARE(m_owner->findChild<HelpViewer*>(), viewer);
-    QVERIFY(viewer->isVisible());
-    QVERIFY(!viewer->isModal());
-    QCOMPARE(viewer->findChild<QTabWidget*>(QStringLiteral("tabs"))->currentIndex(), tab);
-    QCOMPARE(viewer->currentPage().scheme(), QStringLiteral("qthelp"));
-    QCOMPARE(viewer->currentPage().fileName(), page);
-    QVERIFY(pageText(viewer).startsWith(heading));
-    auto* contents = viewer->findChild<QHelpContentWidget*>(QStringLiteral("contents"));
-    QTRY_COMPARE(contents->currentIndex().data().toString(), topic);
-    if (tab == HelpViewer::KeywordTab) {
-        QVERIFY(searchBox->text().isEmpty());
-        QCOMPARE(index->model()->rowCount(), fullIndex);
+        handler(m_owner.get(), m_helpFile);
+        QCOMPARE(m_owner->findChildren<HelpViewer*>().size(), 1);
+        QCOMPARE(m_owner->findChild<HelpViewer*>(), viewer);
+        QVERIFY(viewer->isVisible());
+        QVERIFY(!viewer->isModal());
+        QCOMPARE(viewer->findChild<QTabWidget*>(QStringLiteral("tabs"))->currentIndex(), tab);
+        QCOMPARE(viewer->currentPage().scheme(), QStringLiteral("qthelp"));
+        QCOMPARE(viewer->currentPage().fileName(), page);
+        QVERIFY(pageText(viewer).startsWith(heading));
+        auto* contents = viewer->findChild<QHelpContentWidget*>(QStringLiteral("contents"));
+        QTRY_COMPARE(contents->currentIndex().data().toString(), topic);
+        if (tab == HelpViewer::KeywordTab) {
+            QVERIFY(searchBox->text().isEmpty());
+            QCOMPARE(index->model()->rowCount(), fullIndex);
+            QVERIFY(QTest::qWaitForWindowActive(viewer));
+            QTRY_VERIFY(searchBox->hasFocus());
+        }
+    }
+
+    void keywordOpensTopic()
+    {
+        showHelpSearch(m_owner.get(), m_helpFile);
+        auto* viewer = m_owner->findChild<HelpViewer*>();
         QVERIFY(QTest::qWaitForWindowActive(viewer));
-        QTRY_VERIFY(searchBox->hasFocus());
-    }
-}
+        auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
+        auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
+        QVERIFY(index);
+        QTRY_VERIFY(index->model()->rowCount() > 0);
 
-void HelpViewerTest::keywordOpensTopic()
-{
-    showHelpSearch(m_owner.get(), m_helpFile);
-    auto* viewer = m_owner->findChild<HelpViewer*>();
-    QVERIFY(QTest::qWaitForWindowActive(viewer));
-    auto* searchBox = viewer->findChild<QLineEdit*>(QStringLiteral("searchBox"));
-    auto* index = viewer->findChild<QHelpIndexWidget*>(QStringLiteral("keywordIndex"));
-    QVERIFY(index);
-    QTRY_VERIFY(index->model()->rowCount() > 0);
-
-    searchBox->insert(QStringLiteral("時間切")); // QTest types ASCII only
-    QTRY_COMPARE(index->model()->rowCount(), 1);
-    QTest::keyClick(searchBox, Qt::Key_Return);
-    QCOMPARE(viewer->currentPage().fileName(), QStringLiteral("time.html"));
-    QCOMPARE(viewer->currentPage().fragment(), QStringLiteral("timeout"));
-}
-
-void HelpViewerTest::unusableFileIsExplainedOnThePage_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<bool>("asDirectory");
-
-    QTest::newRow("missing") << QString() << false;
-    QTest::newRow("not compiled help") << "ヘルプではない" << false;
-    QTest::newRow("a folder") << QString() << true;
-}
-
-void HelpViewerTest::unusableFileIsExplainedOnThePage()
-{
-    QFETCH(QString, content);
-    QFETCH(bool, asDirectory);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("portrait.hlp"));
-    if (asDirectory)
-        QVERIFY(QDir().mkpath(path));
-    if (!content.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content.toUtf8());
+        searchBox->insert(QStringLiteral("時間切")); // QTest types ASCII only
+        QTRY_COMPARE(index->model()->rowCount(), 1);
+        QTest::keyClick(searchBox, Qt::Key_Return);
+        QCOMPARE(viewer->currentPage().fileName(), QStringLiteral("time.html"));
+        QCOMPARE(viewer->currentPage().fragment(), QStringLiteral("timeout"));
     }
 
-    for (Handler handler : {showHelpContents, showHelpSearch, showHelpOnHelp}) {
-        HelpViewer* viewer = handler(m_owner.get(), path);
-        QVERIFY(viewer && viewer->isVisible());
-        QVERIFY(!viewer->isReady());
-        QVERIFY(viewer->currentPage().isEmpty());
-        QVERIFY(pageText(viewer).startsWith(QStringLiteral("ヘルプを表示できません")));
-        QVERIFY(pageText(viewer).contains(path));
-    }
-}
+    void unusableFileIsExplainedOnThePage_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<bool>("asDirectory");
 
-void HelpViewerTest::onlyOwnPages()
-{
-    QTemporaryDir dir;
-    const QString secret = dir.filePath(QStringLiteral("secret.html"));
-    QFile file(secret);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<p>secret</p>") > 0);
-    file.close();
-
-    HelpViewer viewer(m_helpFile);
-    viewer.showContents();
-    QVERIFY(viewer.isReady());
-    const QUrl home = viewer.currentPage();
-    auto* page = viewer.findChild<QTextBrowser*>(QStringLiteral("page"));
-    // A link in a page goes the same way as this.
-    page->setSource(QUrl::fromLocalFile(secret));
-    QCOMPARE(viewer.currentPage(), home);
-    QVERIFY(!pageText(&viewer).contains(QStringLiteral("secret")));
-    for (const QUrl& url : {QUrl::fromLocalFile(secret), QUrl(QStringLiteral("secret.html"))}) {
-        QVERIFY(!page->loadResource(QTextDocument::HtmlResource, url).isValid());
-        QVERIFY(!page->loadResource(QTextDocument::ImageResource, url).isValid());
+        QTest::newRow("missing") << QString() << false;
+        QTest::newRow("not compiled help") << "ヘルプではない" << false;
+        QTest::newRow("a folder") << QString() << true;
     }
-    // Its own pictures and style still come.
-    QVERIFY(page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
+
+    void unusableFileIsExplainedOnThePage()
+    {
+        QFETCH(QString, content);
+        QFETCH(bool, asDirectory);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("portrait.hlp"));
+        if (asDirectory)
+            QVERIFY(QDir().mkpath(path));
+        QVERIFY(content.isEmpty() || writeBytes(path, content.toUtf8()));
+
+        for (Handler handler : {showHelpContents, showHelpSearch, showHelpOnHelp}) {
+            HelpViewer* viewer = handler(m_owner.get(), path);
+            QVERIFY(viewer && viewer->isVisible());
+            QVERIFY(!viewer->isReady());
+            QVERIFY(viewer->currentPage().isEmpty());
+            QVERIFY(pageText(viewer).startsWith(QStringLiteral("ヘルプを表示できません")));
+            QVERIFY(pageText(viewer).contains(path));
+        }
+    }
+
+    void onlyOwnPages()
+    {
+        QTemporaryDir dir;
+        const QString secret = dir.filePath(QStringLiteral("secret.html"));
+        QVERIFY(writeBytes(secret, "<p>secret</p>"));
+
+        HelpViewer viewer(m_helpFile);
+        viewer.showContents();
+        QVERIFY(viewer.isReady());
+        const QUrl home = viewer.currentPage();
+        auto* page = viewer.findChild<QTextBrowser*>(QStringLiteral("page"));
+        // A link in a page goes the same way as this.
+        page->setSource(QUrl::fromLocalFile(secret));
+        QCOMPARE(viewer.currentPage(), home);
+        QVERIFY(!pageText(&viewer).contains(QStringLiteral("secret")));
+        for (const QUrl& url : {QUrl::fromLocalFile(secret), QUrl(QStringLiteral("secret.html"))}) {
+            QVERIFY(!page->loadResource(QTextDocument::HtmlResource, url).isValid());
+            QVERIFY(!page->loadResource(QTextDocument::ImageResource, url).isValid());
+        }
+        // Its own pictures and style still come.
+        QVERIFY(
+            page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
                 .isValid());
-}
+    }
 
-void HelpViewerTest::unwritableCache()
-{
-    // A file where the home folder should be: no cache folder can be made there, even by root.
-    QTemporaryDir dir;
-    const QString blocker = dir.filePath(QStringLiteral("blocker"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray temp = qgetenv("TMPDIR");
-    qputenv("HOME", QFile::encodeName(blocker));
-    auto ready = std::make_unique<HelpViewer>(m_helpFile);
-    // Without even a temporary folder, the message names the cache, not the help file.
-    qputenv("TMPDIR", QFile::encodeName(blocker));
-    auto failed = std::make_unique<HelpViewer>(m_helpFile);
-    qputenv("HOME", home);
-    temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
+    void unwritableCache()
+    {
+        // A file where the home folder should be: no cache folder can be made there, even by root.
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath(QStringLiteral("blocker"));
+        QVERIFY(writeBytes(blocker, {}));
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("HOME", QFile::encodeName(blocker));
+        auto ready = std::make_unique<HelpViewer>(m_helpFile);
+        // Without even a temporary folder, the message names the cache, not the help file.
+        qputenv("TMPDIR", QFile::encodeName(blocker));
+        auto failed = std::make_unique<HelpViewer>(m_helpFile);
+        qputenv("HOME", home);
+        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
 
-    QVERIFY2(ready->isReady(), qPrintable(pageText(ready.get())));
-    ready->showContents();
-    QVERIFY(pageText(ready.get()).startsWith(QStringLiteral("GAL PORTRAIT ヘルプ")));
-    QVERIFY(!failed->isReady());
-    QVERIFY(pageText(failed.get()).contains(blocker));
-    QVERIFY(!pageText(failed.get()).contains(QStringLiteral("があるかを確かめてください")));
-}
+        QVERIFY2(ready->isReady(), qPrintable(pageText(ready.get())));
+        ready->showContents();
+        QVERIFY(pageText(ready.get()).startsWith(QStringLiteral("GAL PORTRAIT ヘルプ")));
+        QVERIFY(!failed->isReady());
+        QVERIFY(pageText(failed.get()).contains(blocker));
+        QVERIFY(!pageText(failed.get()).contains(QStringLiteral("があるかを確かめてください")));
+    }
+};
 
 GP_GUI_TEST_MAIN(HelpViewerTest)
 #include "tst_help_viewer.moc"

@@ -14,20 +14,31 @@ using namespace gp;
 
 namespace {
 
-// The main window's record panels, as the dialog's signal leaves them.
-struct Panels
+GameState withScore(int score)
 {
+    GameState state;
+    state.recordScore = std::int16_t(score);
+    return state;
+}
+
+// The dialog shown for a new score, and the main window's record panels as its signal leaves them.
+struct ShownDialog
+{
+    GameState state;
+    NewRecordDialog dialog;
     QString name = QStringLiteral("old");
     QString score = QStringLiteral("old");
 
-    void watch(NewRecordDialog& dialog)
+    explicit ShownDialog(int newScore) : state(withScore(newScore)), dialog(state)
     {
         QObject::connect(&dialog, &NewRecordDialog::recordNamed,
                          [this](const QString& holderCaption, const QString& scoreCaption) {
                              name = holderCaption;
                              score = scoreCaption;
                          });
+        dialog.show();
     }
+    QLineEdit* nameBox() const { return dialog.findChild<QLineEdit*>("nameBox"); }
 };
 
 // keyClicks takes Latin-1 only; anything else arrives as an input method would send it, a
@@ -53,106 +64,74 @@ class TestNewRecordDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void okTakesName_data();
-    void okTakesName();
-    void escapeKeepsOldHolder();
-    void enterConfirms();
+    void okTakesName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("scoreCaption");
+        const auto row = [](const char* tag, const QString& typed, const QString& pasted, int score,
+                            const QString& name, const QString& caption) {
+            QTest::newRow(tag) << typed << pasted << score << name << caption;
+        };
+        row("blanks around", "  ab c  ", "", 750, "ab c", " 750");
+        row("ideographic blanks", "　太郎　", "", 0, "太郎", " 0");
+        row("seventh refused", "abcdefgh", "", -5, "abcdef", "-5");
+        row("double byte counts one", "山田太郎花子様", "", 1, "山田太郎花子", " 1");
+        row("beyond BMP counts one", "𠮷𠮷𠮷𠮷𠮷𠮷𠮷", "", 1, "𠮷𠮷𠮷𠮷𠮷𠮷", " 1");
+        row("paste keeps what fits", "abcd", "XYZ", 1, "abcdXY", " 1");
+        row("paste into full box", "abcdef", "Z", 1, "abcdef", " 1");
+        row("blanks only", "   ", "", 600, "", " 600");
+    }
+
+    void okTakesName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(int, score);
+        ShownDialog d(score);
+        QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+        auto* text = d.nameBox();
+        QVERIFY(text);
+        QCOMPARE(QApplication::focusWidget(), text);
+        type(text, typed);
+        text->insert(pasted);
+        QTest::mouseClick(d.dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!d.dialog.isVisible());
+        QTEST(d.state.recordHolder, "name");
+        QCOMPARE(d.name, d.state.recordHolder);
+        QTEST(d.score, "scoreCaption");
+    }
+
+    void enterConfirms()
+    {
+        ShownDialog d(900);
+        QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+        QTest::keyClicks(d.nameBox(), " Hana ");
+        QTest::keyClick(d.nameBox(), Qt::Key_Return);
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.state.recordHolder, QStringLiteral("Hana"));
+        QCOMPARE(d.score, QStringLiteral(" 900"));
+    }
+
+    void escapeKeepsOldHolder()
+    {
+        ShownDialog d(750);
+        QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+        QTest::keyClicks(d.nameBox(), "new");
+        QTest::keyClick(&d.dialog, Qt::Key_Escape);
+
+        QCOMPARE(d.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!d.dialog.isVisible());
+        QCOMPARE(d.state.recordHolder, QStringLiteral("Todo"));
+        QCOMPARE(d.state.recordScore, 750);
+        QCOMPARE(d.name, QStringLiteral("old"));
+        QCOMPARE(d.score, QStringLiteral("old"));
+    }
 };
-
-void TestNewRecordDialog::okTakesName_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<int>("score");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("scoreCaption");
-    QTest::newRow("blanks around") << "  ab c  "
-                                   << "" << 750 << "ab c"
-                                   << " 750";
-    QTest::newRow("ideographic blanks") << "　太郎　"
-                                        << "" << 0 << "太郎"
-                                        << " 0";
-    QTest::newRow("seventh refused") << "abcdefgh"
-                                     << "" << -5 << "abcdef"
-                                     << "-5";
-    QTest::newRow("double byte counts one") << "山田太郎花子様"
-                                            << "" << 1 << "山田太郎花子"
-                                            << " 1";
-    QTest::newRow("beyond BMP counts one") << "𠮷𠮷𠮷𠮷𠮷𠮷𠮷"
-                                           << "" << 1 << "𠮷𠮷𠮷𠮷𠮷𠮷"
-                                           << " 1";
-    QTest::newRow("paste keeps what fits") << "abcd"
-                                           << "XYZ" << 1 << "abcdXY"
-                                           << " 1";
-    QTest::newRow("paste into full box") << "abcdef"
-                                         << "Z" << 1 << "abcdef"
-                                         << " 1";
-    QTest::newRow("blanks only") << "   "
-                                 << "" << 600 << ""
-                                 << " 600";
-}
-
-void TestNewRecordDialog::okTakesName()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, pasted);
-    QFETCH(int, score);
-    GameState state;
-    state.recordScore = std::int16_t(score);
-    Panels panels;
-    NewRecordDialog dialog(state);
-    panels.watch(dialog);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* text = dialog.findChild<QLineEdit*>("nameBox");
-    QVERIFY(text);
-    QCOMPARE(QApplication::focusWidget(), text);
-    type(text, typed);
-    text->insert(pasted);
-    QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
-
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
-    QTEST(state.recordHolder, "name");
-    QCOMPARE(panels.name, state.recordHolder);
-    QTEST(panels.score, "scoreCaption");
-}
-
-void TestNewRecordDialog::enterConfirms()
-{
-    GameState state;
-    state.recordScore = 900;
-    Panels panels;
-    NewRecordDialog dialog(state);
-    panels.watch(dialog);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClicks(dialog.findChild<QLineEdit*>("nameBox"), " Hana ");
-    QTest::keyClick(dialog.findChild<QLineEdit*>("nameBox"), Qt::Key_Return);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(state.recordHolder, QStringLiteral("Hana"));
-    QCOMPARE(panels.score, QStringLiteral(" 900"));
-}
-
-void TestNewRecordDialog::escapeKeepsOldHolder()
-{
-    GameState state;
-    state.recordScore = 750;
-    Panels panels;
-    NewRecordDialog dialog(state);
-    panels.watch(dialog);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClicks(dialog.findChild<QLineEdit*>("nameBox"), "new");
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(state.recordHolder, QStringLiteral("Todo"));
-    QCOMPARE(state.recordScore, 750);
-    QCOMPARE(panels.name, QStringLiteral("old"));
-    QCOMPARE(panels.score, QStringLiteral("old"));
-}
 
 GP_GUI_TEST_MAIN(TestNewRecordDialog)
 #include "tst_new_record_dialog.moc"
