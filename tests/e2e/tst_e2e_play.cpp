@@ -7,6 +7,7 @@
 // client of that server only to look at the screen.
 
 #include "game/face_geometry.h"
+#include "tests/support/test_files.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMap>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
@@ -27,10 +29,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <poll.h>
-#include <string>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace gp;
@@ -45,56 +44,20 @@ constexpr QRgb kCyan = 0x00FFFF;
 constexpr QRgb kCover = 0xFFFF80;
 
 // An Xvfb that picks a free display itself (-displayfd), so parallel runs never collide. It dies
-// with the driver, even a crashed one.
-class XServer
+// with the driver, even a crashed one. Returns the display, or nothing when the server failed.
+QByteArray startXServer(QProcess& server)
 {
-public:
-    ~XServer()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-
-    bool start()
-    {
-        int fds[2];
-        if (::pipe(fds) != 0)
-            return false;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::close(fds[0]);
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-            const std::string fd = std::to_string(fds[1]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-            std::perror("Xvfb");
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            return false;
-        }
-        std::string number;
-        pollfd p{fds[0], POLLIN, 0};
-        char c = 0;
-        while (::poll(&p, 1, kTimeoutMs) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(fds[0]);
-        if (c != '\n' || number.empty())
-            return false;
-        m_display = ':' + QByteArray::fromStdString(number);
-        return true;
-    }
-
-    QByteArray display() const { return m_display; }
-
-private:
-    pid_t m_pid = -1;
-    QByteArray m_display;
-};
+    server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(
+        QStringLiteral("Xvfb"),
+        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(u' '));
+    QDeadlineTimer deadline(kTimeoutMs);
+    while (!server.canReadLine() && server.waitForReadyRead(int(deadline.remainingTime())))
+        ;
+    const QByteArray number = server.readLine().trimmed();
+    return number.isEmpty() ? QByteArray() : ':' + number;
+}
 
 QProcessEnvironment xEnvironment()
 {
@@ -155,12 +118,6 @@ int asciiCheckValue(const QByteArray& name, int score)
     return static_cast<std::int16_t>(x & ~score);
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestE2EPlay : public QObject
@@ -203,18 +160,12 @@ class TestE2EPlay : public QObject
         for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             QString shell;
             xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id}, &shell);
-            QRect r;
-            for (const QString& line : shell.split(QLatin1Char('\n'))) {
-                const int value = line.section(QLatin1Char('='), 1).toInt();
-                if (line.startsWith(QLatin1String("X=")))
-                    r.moveLeft(value);
-                else if (line.startsWith(QLatin1String("Y=")))
-                    r.moveTop(value);
-                else if (line.startsWith(QLatin1String("WIDTH=")))
-                    r.setWidth(value);
-                else if (line.startsWith(QLatin1String("HEIGHT=")))
-                    r.setHeight(value);
-            }
+            QMap<QString, int> geometry; // X=, Y=, WIDTH=, HEIGHT= lines
+            for (const QString& line : shell.split(QLatin1Char('\n')))
+                geometry[line.section(QLatin1Char('='), 0, 0)] =
+                    line.section(QLatin1Char('='), 1).toInt();
+            const QRect r(geometry[QStringLiteral("X")], geometry[QStringLiteral("Y")],
+                          geometry[QStringLiteral("WIDTH")], geometry[QStringLiteral("HEIGHT")]);
             if (!r.isEmpty())
                 found << r;
         }
@@ -256,8 +207,6 @@ class TestE2EPlay : public QObject
     {
         return xdotool(at(point) << QStringLiteral("click") << QStringLiteral("1"));
     }
-
-    static bool key(const QString& keys) { return xdotool({QStringLiteral("key"), keys}); }
 
     // Opens the "ゲーム" menu with the pointer and clicks its first or its last item.
     bool chooseFromGameMenu(bool last)
@@ -356,7 +305,7 @@ class TestE2EPlay : public QObject
 
     void expectRecordOfHana()
     {
-        const QByteArray bytes = fileBytes(recordFile());
+        const QByteArray bytes = readBytes(recordFile());
         QVERIFY2(bytes.contains("[GAL%20PORTRAIT]"), bytes.constData());
         QSettings ini(recordFile(), QSettings::IniFormat);
         ini.beginGroup(QStringLiteral("GAL PORTRAIT"));
@@ -402,8 +351,7 @@ private slots:
         // The name box has the focus; Tab goes on to OK, which Space presses. Keys go to the window
         // under the pointer, as no window manager hands out the focus.
         QVERIFY(xdotool(at(dialog.center()) << QStringLiteral("type") << QStringLiteral("Hana")));
-        QVERIFY(key(QStringLiteral("Tab")));
-        QVERIFY(key(QStringLiteral("space")));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")}));
         QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
         QVERIFY(!QFile::exists(recordFile())); // kept only when the program ends
 
@@ -440,11 +388,7 @@ private slots:
         // A genuine record of 1000 points by "Hana", its check value edited.
         const QByteArray stored = "[GAL%20PORTRAIT]\nH_Name=Hana\nH_Score=1000\nCheckFlag=" +
                                   QByteArray::number(asciiCheckValue("Hana", 1000) + 1) + '\n';
-        {
-            QFile f(recordFile());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(stored);
-        }
+        QVERIFY(writeBytes(recordFile(), stored));
         const QDateTime written = QFileInfo(recordFile()).lastModified();
 
         // A window manager places the main window away from the screen's corner; the message
@@ -464,11 +408,7 @@ private slots:
         QVERIFY2(window.left() > 60 || window.top() > 60, "the window was not placed");
         const QPoint off = box.center() - window.center();
         QVERIFY2(qAbs(off.x()) < 40 && qAbs(off.y()) < 40,
-                 qPrintable(QStringLiteral("box %1,%2 over window %3,%4")
-                                .arg(box.x())
-                                .arg(box.y())
-                                .arg(window.x())
-                                .arg(window.y())));
+                 qPrintable(QStringLiteral("box off centre by %1,%2").arg(off.x()).arg(off.y())));
         // The critical icon: a red disc in the box.
         QVERIFY2(waitFor([&] {
                      const QImage shot = screenShot().copy(box);
@@ -483,7 +423,7 @@ private slots:
                  "no critical icon");
         QVERIFY(xdotool(at(box.center()) << QStringLiteral("key") << QStringLiteral("Return")));
         expectCleanExit();
-        QCOMPARE(fileBytes(recordFile()), stored);
+        QCOMPARE(readBytes(recordFile()), stored);
         QCOMPARE(QFileInfo(recordFile()).lastModified(), written);
     }
 };
@@ -501,12 +441,12 @@ int main(int argc, char** argv)
     ++argv;
 
     // The package list installs Xvfb, so a server that cannot start is a failure, not a skip.
-    XServer server;
-    if (!server.start()) {
+    QProcess server;
+    g_display = startXServer(server);
+    if (g_display.isEmpty()) {
         std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n");
         return 1;
     }
-    g_display = server.display();
     qputenv("DISPLAY", g_display);
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
