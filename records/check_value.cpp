@@ -58,12 +58,6 @@ private:
 
 } // namespace
 
-std::uint16_t cp932Code(char32_t character)
-{
-    Cp932Encoder encoder;
-    return encoder.code(character);
-}
-
 std::int16_t checkValue(QStringView name, std::int16_t score)
 {
     Cp932Encoder encoder;

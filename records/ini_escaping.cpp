@@ -124,14 +124,6 @@ QString plainText(const QString& text)
     return text;
 }
 
-QString valueText(QByteArrayView value)
-{
-    QStringList parts = unescapedValue(value);
-    for (QString& part : parts)
-        part = plainText(part);
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 QString iniUnescapedKey(QByteArrayView key)
@@ -172,7 +164,10 @@ QString iniUnescapedKey(QByteArrayView key)
 
 QString iniUnescapedText(QByteArrayView value)
 {
-    return valueText(value);
+    QStringList parts = unescapedValue(value);
+    for (QString& part : parts)
+        part = plainText(part);
+    return parts.join(QStringLiteral(", "));
 }
 
 QByteArray iniEscapedText(const QString& plain)
