@@ -11,7 +11,7 @@ namespace gp {
 
 namespace {
 
-constexpr std::uint16_t Replacement = 0x3F;
+constexpr std::uint16_t kReplacement = 0x3F;
 
 // glibc's "CP932" is Microsoft's table (U+FF5E is 0x8160), which is what the stored check values
 // were computed with; plain Shift_JIS tables differ on a handful of symbols.
@@ -31,7 +31,7 @@ public:
     {
         // The converter comes with libc6; should it be missing, ASCII names still check right.
         if (m_cd == iconv_t(-1))
-            return character < 0x80 ? std::uint16_t(character) : Replacement;
+            return character < 0x80 ? std::uint16_t(character) : kReplacement;
         std::array<char, 4> in{};
         for (int i = 0; i < 4; ++i)
             in[i] = char((character >> (8 * i)) & 0xFF);
@@ -44,12 +44,12 @@ public:
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         const size_t written = out.size() - outLeft;
         if (result == size_t(-1) || inLeft != 0)
-            return Replacement;
+            return kReplacement;
         if (written == 1)
             return out[0];
         if (written == 2)
             return std::uint16_t(out[0] << 8 | out[1]);
-        return Replacement;
+        return kReplacement;
     }
 
 private:

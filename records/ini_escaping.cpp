@@ -55,11 +55,11 @@ QStringList unescapedValue(QByteArrayView value)
             if (++i >= size)
                 break;
             const char e = value[i++];
-            static constexpr char Named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+            static constexpr char kNamed[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
                                                 {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                                 {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
             bool named = false;
-            for (const auto& code : Named)
+            for (const auto& code : kNamed)
                 if (e == code[0]) {
                     text += QLatin1Char(code[1]);
                     named = true;

@@ -10,7 +10,7 @@ namespace gp {
 
 QValidator::State NameValidator::validate(QString& input, int& pos) const
 {
-    qsizetype excess = nameLength(input) - MaxNameLength;
+    qsizetype excess = nameLength(input) - kMaxNameLength;
     // What was just typed or pasted ends at the cursor: drop the overflow from there, whole
     // characters at a time.
     while (excess > 0 && pos > 0) {

@@ -10,7 +10,7 @@ namespace gp {
 
 // At most this many characters in a record holder's name; a double-byte character and a
 // character beyond the BMP each count as one.
-constexpr qsizetype MaxNameLength = 6;
+constexpr qsizetype kMaxNameLength = 6;
 
 // A blank around a name is the ASCII space or the ideographic space U+3000: Japanese input
 // methods type the latter for the space bar, and it looks no different to the player.

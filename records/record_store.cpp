@@ -20,7 +20,7 @@ namespace gp {
 namespace {
 
 // Two instances saving at once wait this long for each other; a save takes milliseconds.
-constexpr int LockTimeoutMs = 2000;
+constexpr int kLockTimeoutMs = 2000;
 
 LoadedRecord recordFromTexts(const IniRecordTexts& texts, GameState& state)
 {
@@ -70,7 +70,7 @@ bool RecordStore::save(const GameState& state) const
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return false;
     QLockFile lock(recordLockPath(m_filePath));
-    if (!lock.tryLock(LockTimeoutMs))
+    if (!lock.tryLock(kLockTimeoutMs))
         return false;
     const RecordFileBytes old = readRecordFile(m_filePath);
     if (old.state == RecordFileState::Unreadable)

@@ -118,7 +118,7 @@ private slots:
             QFile file(f.recordFile());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n");
-            QVERIFY(file.resize(MaxRecordFileSize + 1)); // unreadable even for root
+            QVERIFY(file.resize(kMaxRecordFileSize + 1)); // unreadable even for root
         }
         QVERIFY(f.controller->startUp());
         QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(f.messages.size(), 3);
         QCOMPARE(f.messages[2], saveFailedMessage(f.recordFile()) + "|warning");
         QCOMPARE(f.programEnds, 1);
-        QCOMPARE(QFileInfo(f.recordFile()).size(), MaxRecordFileSize + 1);
+        QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
     }
 };
 

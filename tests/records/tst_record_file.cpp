@@ -214,7 +214,7 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         else
             QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\n") &&
-                    ::truncate(name.constData(), MaxRecordFileSize + 1) == 0);
+                    ::truncate(name.constData(), kMaxRecordFileSize + 1) == 0);
         struct stat before
         {
         };
