@@ -65,10 +65,10 @@ void GameLoop::pass()
         const std::int32_t elapsed = roundHalfEven(m_services.clock->seconds() - m_startSecond);
         const double percent = remainingPercent(elapsed);
         m_board.setGaugePercent(percent);
-        if (percent > 0 && percent < 10 && m_board.gaugeColor() == kGaugeYellow) {
-            m_board.setGaugeColor(kGaugeRed);
-        } else if (percent >= 10 && percent < 30 && m_board.gaugeColor() == kGaugeBlue) {
-            m_board.setGaugeColor(kGaugeYellow);
+        if (percent > 0 && percent < 10 && m_board.gaugeColor() == kGaugeLow) {
+            m_board.setGaugeColor(kGaugeCritical);
+        } else if (percent >= 10 && percent < 30 && m_board.gaugeColor() == kGaugeAmple) {
+            m_board.setGaugeColor(kGaugeLow);
         } else if (percent <= 0) {
             if (m_services.showTimeOut)
                 m_services.showTimeOut();

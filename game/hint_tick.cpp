@@ -74,11 +74,11 @@ void hintTick(GameState& state, GameBoard& board,
         return;
     }
 
-    const PointI target = kTargets[girl][state.draggedPart];
+    const QPoint target = kTargets[girl][state.draggedPart];
     const bool horizontal = !state.nextHintVertical;
     state.nextHintVertical = horizontal;
-    const DirectionHint& hint = horizontal ? (target.x < state.pointerX ? kLeft : kRight)
-                                           : (target.y < state.pointerY ? kUp : kDown);
+    const DirectionHint& hint = horizontal ? (target.x() < state.pointerX ? kLeft : kRight)
+                                           : (target.y() < state.pointerY ? kUp : kDown);
     board.setHintCaption(QString::fromUtf8(hint.text));
     if (playCue)
         playCue(QString::fromLatin1(hint.cue));

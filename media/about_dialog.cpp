@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "ui/art.h"
+#include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/outline_box.h"
@@ -50,11 +51,8 @@ AboutDialog::AboutDialog(GameState& state, QWidget* parent)
     setWindowIcon(QIcon(noIcon));
     setFixedSize(263, 149);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fillBackground(this, palette().color(QPalette::Base));
+    setPaletteColor(this, QPalette::WindowText, palette().color(QPalette::Text));
 
     m_outline = new OutlineBox(this);
     m_outline->setGeometry(4, 11, 254, 71);

@@ -90,10 +90,10 @@ struct GameFixture
     void placeParts(int girl, double mouthOff = 0)
     {
         for (int p = 0; p < gp::kPartCount; ++p) {
-            const gp::SizeI s = gp::kPartSizes[girl][p];
+            const QSize s = gp::kPartSizes[girl][p];
             const double off = p == 5 ? mouthOff : 0;
-            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
-                                          float(gp::kTargets[girl][p].y - s.height / 2.0));
+            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x() - s.width() / 2.0 + off),
+                                          float(gp::kTargets[girl][p].y() - s.height() / 2.0));
         }
     }
 };

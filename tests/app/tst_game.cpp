@@ -160,10 +160,12 @@ private slots:
         struct Step
         {
             double at;
-            std::uint32_t colour;
+            QColor colour;
         };
-        const Step steps[] = {
-            {126, 0xFF0000}, {127, 0x00FFFF}, {162, 0x00FFFF}, {163, 0x0000FF}, {179.2, 0x0000FF}};
+        const QColor blue(0, 0, 255);
+        const QColor yellow(255, 255, 0);
+        const QColor red(255, 0, 0);
+        const Step steps[] = {{126, blue}, {127, yellow}, {162, yellow}, {163, red}, {179.2, red}};
         for (const Step& s : steps) {
             f->advanceTo(s.at, t0);
             QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), s.colour);
@@ -180,7 +182,7 @@ private slots:
 
         // The next set-up paints the gauge blue again.
         f->window->actions().girls[GirlA]->trigger();
-        QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), std::uint32_t(0xFF0000));
+        QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), blue);
     }
 
     void onlyABeatenRecordAsksForAName_data()

@@ -32,8 +32,8 @@ private slots:
         for (int g = 0; g < kGirlCount; ++g)
             for (int p = 0; p < kPartCount; ++p)
                 m_board.parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
-                                       float(kPartSizes[g][p].width),
-                                       float(kPartSizes[g][p].height)};
+                                       float(kPartSizes[g][p].width()),
+                                       float(kPartSizes[g][p].height())};
         m_state.dragging = true;
     }
 
