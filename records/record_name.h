@@ -4,7 +4,9 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringView>
 
 namespace gp {
 
@@ -18,7 +20,9 @@ bool isNameBlank(QChar c);
 QString removeLeadingBlanks(const QString& name);
 // Blanks off the end, then off the start.
 QString trimName(const QString& name);
-// Characters as the player sees them: a surrogate pair is one.
+// The name's characters as the player sees them, in order: a surrogate pair is one, and so is a
+// stray surrogate. Every walk over a name goes through here.
+QList<QStringView> nameCharacters(QStringView name);
 qsizetype nameLength(QStringView name);
 
 } // namespace gp
