@@ -4,6 +4,8 @@
 
 #include "records/check_value.h"
 
+#include "records/record_name.h"
+
 #include <array>
 #include <iconv.h>
 
@@ -64,20 +66,14 @@ std::int16_t checkValue(QStringView name, std::int16_t score)
     std::uint16_t x = 0;
     // By code point, so a character beyond the BMP is one "?"; a stray surrogate, which the
     // converter refuses, is one too.
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        char32_t character = name[i].unicode();
-        if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
-            character = QChar::surrogateToUcs4(name[i], name[i + 1]);
-            ++i;
-        }
-        x ^= encoder.code(character);
-    }
+    for (QStringView c : nameCharacters(name))
+        x ^= encoder.code(c.size() == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode());
     return std::int16_t(std::uint16_t(~std::uint16_t(score) & x));
 }
 
-std::int16_t checkValue(const GameState& state)
+std::int16_t checkValue(const Record& record)
 {
-    return checkValue(state.recordHolder, state.recordScore);
+    return checkValue(record.holder, record.score);
 }
 
 } // namespace gp

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "game/game_state.h"
+#include "records/record.h"
 
 #include <QStringView>
 #include <cstdint>
@@ -13,6 +13,6 @@ namespace gp {
 
 // XOR of the name's code page 932 codes, masked by NOT score, on 16 bits.
 std::int16_t checkValue(QStringView name, std::int16_t score);
-std::int16_t checkValue(const GameState& state);
+std::int16_t checkValue(const Record& record);
 
 } // namespace gp

@@ -15,10 +15,10 @@
 
 namespace gp {
 
-NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
+NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_state(state)
+      m_record(record)
 {
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
     setFixedSize(226, 110);
@@ -56,7 +56,7 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
     m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 12));
     // Enter after typing the name confirms it, as a player expects.
     m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &NewRecordDialog::takeName);
+    connect(m_okButton, &QPushButton::clicked, this, &NewRecordDialog::confirmName);
 
     m_nameBox->setFocus();
 }
@@ -66,10 +66,10 @@ QString NewRecordDialog::scoreCaption(std::int16_t score)
     return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
 }
 
-void NewRecordDialog::takeName()
+void NewRecordDialog::confirmName()
 {
-    m_state.recordHolder = trimName(m_nameBox->text());
-    emit recordNamed(m_state.recordHolder, scoreCaption(m_state.recordScore));
+    m_record.holder = trimName(m_nameBox->text());
+    emit recordNamed(m_record.holder, scoreCaption(m_record.score));
     accept();
 }
 

@@ -60,7 +60,7 @@ private slots:
         QFETCH(int, total);
         QFETCH(int, score);
         QFETCH(QString, cue);
-        f->state.recordScore = 1000;
+        f->controller->record().score = 1000;
         f->controller->startGame();
         QCOMPARE(f->state.startDistance, 1717);
         if (total == -1)
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(f->state.startDistance, 1717);
     }
 
-    void soundSwitchTogglesOnlyOnAndOff()
+    void soundSwitchCaptionShowsTheSwitch()
     {
         QAction* sw = f->window->actions().soundSwitch;
         QStringList seen;
@@ -148,9 +148,6 @@ private slots:
             seen << sw->text();
         }
         QCOMPARE(seen, (QStringList{"OFF", "ON", "OFF"}));
-        sw->setText(QStringLiteral("on"));
-        sw->trigger();
-        QCOMPARE(sw->text(), QStringLiteral("on"));
     }
 
     void gaugeChangesColourUntilTimeRunsOut()
@@ -196,12 +193,12 @@ private slots:
     {
         QFETCH(int, record);
         QFETCH(int, dialogs);
-        f->state.recordScore = std::int16_t(record);
+        f->controller->record().score = std::int16_t(record);
         f->controller->startGame();
         f->placeParts(GirlA);
         f->window->statusFrame()->doneButton()->click();
         QCOMPARE(f->newRecordDialogs, dialogs);
-        QCOMPARE(f->state.recordScore, std::int16_t(1000));
+        QCOMPARE(f->controller->record().score, std::int16_t(1000));
     }
 
     // A game always opens with a horizontal hint, whatever the last one left behind.
@@ -212,7 +209,7 @@ private slots:
         for (int game = 0; game < 2; ++game) {
             f->controller->startGame();
             QVERIFY(drag.pressPart(GirlA, 4, 240, 480));
-            drag.pointerOverCover(GirlA, 100, 100);
+            drag.pointerOverCover(100, 100);
             f->controller->hintTick();
             QCOMPARE(f->window->statusFrame()->hintPanel()->caption(), right);
             // The first game ends with the next hint due on the vertical axis.

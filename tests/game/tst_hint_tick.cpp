@@ -16,12 +16,18 @@ class TestHintTick : public QObject
 
     FakeBoard m_board;
     GameState m_state;
-    QStringList m_cues;
-
-    void tick()
+    struct CueRecorder : GameServices
     {
-        hintTick(m_state, m_board, [this](const QString& cue) { m_cues << cue; });
-    }
+        QStringList cues;
+        double seconds() const override { return 0; }
+        void playCue(const QString& cue) override { cues << cue; }
+        bool showMessage(MessageKind, const QString&) override { return true; }
+        void askRecordHolder(Record&) override {}
+        bool modalWindowOpen() const override { return false; }
+    } m_services;
+    QStringList& m_cues = m_services.cues;
+
+    void tick() { hintTick(m_state, m_board, m_services); }
 
 private slots:
     void init()
