@@ -55,9 +55,9 @@ QStringList unescapedValue(QByteArrayView value)
             if (++i >= size)
                 break;
             const char e = value[i++];
-            static constexpr char kNamed[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                                {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                                {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+            static constexpr char kNamed[][2] = {
+                {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'},
+                {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
             bool named = false;
             for (const auto& code : kNamed)
                 if (e == code[0]) {

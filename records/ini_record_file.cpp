@@ -136,8 +136,8 @@ bool isPlainKey(QByteArrayView key)
 IniScan scan(QByteArrayView ini)
 {
     static const std::array<QString, 3> kFullKeys = {kRecordSection + QLatin1String(kKeyNames[0]),
-                                                    kRecordSection + QLatin1String(kKeyNames[1]),
-                                                    kRecordSection + QLatin1String(kKeyNames[2])};
+                                                     kRecordSection + QLatin1String(kKeyNames[1]),
+                                                     kRecordSection + QLatin1String(kKeyNames[2])};
     IniScan found;
     // A byte order mark is skipped as QSettings skips it.
     const qsizetype from = ini.startsWith("\xef\xbb\xbf") ? 3 : 0;

@@ -6,8 +6,8 @@
 
 #include "game/face_geometry.h"
 #include "ui/backdrop.h"
-#include "ui/colors.h"
 #include "ui/caption_label.h"
+#include "ui/colors.h"
 #include "ui/part_dragger.h"
 #include "ui/sprite.h"
 #include "ui/status_frame.h"

@@ -73,17 +73,18 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9,
                      kStatusFrameBackground);
 
-    m_score =
-        makePanel(this, QRect(24, 139, 114, 27), pgothic9, kScorePanelText, kScorePanelBackground, QStringLiteral("Score"));
-    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kTimeGaugeText, kTimeGaugeBackground,
-                            QStringLiteral("残り時間"));
-    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kHintPanelText, kHintPanelBackground,
-                       QStringLiteral("メッセージ"));
-    m_recordHolder = makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
-                               kRecordHolderText, kRecordHolderBackground, QStringLiteral("記録保持者"));
+    m_score = makePanel(this, QRect(24, 139, 114, 27), pgothic9, kScorePanelText,
+                        kScorePanelBackground, QStringLiteral("Score"));
+    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kTimeGaugeText,
+                            kTimeGaugeBackground, QStringLiteral("残り時間"));
+    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kHintPanelText,
+                       kHintPanelBackground, QStringLiteral("メッセージ"));
+    m_recordHolder =
+        makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
+                  kRecordHolderText, kRecordHolderBackground, QStringLiteral("記録保持者"));
     m_recordScore =
-        makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true), kRecordScoreText,
-                  kRecordScoreBackground, QStringLiteral("Heigh Score"));
+        makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true),
+                  kRecordScoreText, kRecordScoreBackground, QStringLiteral("Heigh Score"));
 
     m_done = new QPushButton(QStringLiteral("完了"), this);
     m_done->setObjectName(QStringLiteral("doneButton"));
