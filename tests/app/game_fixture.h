@@ -63,19 +63,8 @@ struct GameFixture : gp::GameServices
 
     static QString kindName(gp::MessageKind kind)
     {
-        switch (kind) {
-        case gp::MessageKind::Confirmation:
-            return QStringLiteral("confirmation");
-        case gp::MessageKind::Information:
-            return QStringLiteral("information");
-        case gp::MessageKind::Warning:
-            return QStringLiteral("warning");
-        case gp::MessageKind::Critical:
-            return QStringLiteral("critical");
-        case gp::MessageKind::Plain:
-            return QStringLiteral("plain");
-        }
-        return {};
+        const char* names[] = {"confirmation", "information", "warning", "critical", "plain"};
+        return QLatin1String(names[int(kind)]);
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }

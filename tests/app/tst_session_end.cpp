@@ -13,9 +13,11 @@
 #include "records/record_file.h"
 #include "records/record_store.h"
 #include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
 #include "ui/status_panel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -91,24 +93,36 @@ private slots:
         QCOMPARE(savedRecord(f.recordFile()).score, 900);
     }
 
-    void fileSizeLimitGivesTheMessage()
+    // A full disk, which a file size limit imitates even for root: the save fails without
+    // killing the program, and the old file stays whole.
+    void fileSizeLimitFailsTheSaveAndKeepsTheOldFile()
     {
-        // The child does what start-up does, then saves into a limit that stops even root.
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("YRM.ini"));
+        Record old;
+        old.holder = QStringLiteral("abc");
+        old.checkValue = checkValue(old);
+        QVERIFY(RecordStore(path).save(old));
+        const QByteArray before = readBytes(path);
+        // The child does what start-up does, then saves into the limit.
         const pid_t child = ::fork();
         if (child == 0) {
             ignoreFileSizeSignal();
-            const rlimit small{64, 64};
+            const rlim_t limit = rlim_t(before.size() + 16);
+            const rlimit small{limit, limit};
             ::setrlimit(RLIMIT_FSIZE, &small);
-            Record state;
-            state.holder = QString(200, u'x');
-            const bool saved = RecordStore(dir.filePath(QStringLiteral("YRM.ini"))).save(state);
-            ::_exit(saved ? 1 : 0);
+            Record next;
+            next.holder = QString(200, u'x');
+            next.score = 999;
+            next.checkValue = checkValue(next);
+            ::_exit(RecordStore(path).save(next) ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY2(WIFEXITED(status), "killed by a signal");
         QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"YRM.ini"});
     }
 
     void unreadableFileIsNeverReplaced()

@@ -11,7 +11,6 @@
 #include "ui/status_panel.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -92,17 +91,6 @@ private slots:
             QCOMPARE(loadedState.score, std::int16_t(777));
             QCOMPARE(loadedState.checkValue, checkValue(loadedState));
         }
-    }
-
-    void failedSaveIsReported()
-    {
-        GameFixture f;
-        // A folder where the file should be: nothing can be written there, not even by root.
-        QVERIFY(QDir().mkpath(f.recordFile()));
-        f.window->actions().quit->trigger();
-        QCOMPARE(f.messages.size(), 2);
-        QVERIFY(f.messages[1].contains(f.recordFile()));
-        QCOMPARE(f.programEnds, 1);
     }
 };
 
