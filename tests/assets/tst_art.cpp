@@ -47,7 +47,7 @@ class TestArt : public QObject
     Q_OBJECT
 
 private slots:
-    void sizes_data()
+    void generatedPicturesHaveTheirLayoutSizes_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
@@ -72,7 +72,7 @@ private slots:
         QTest::newRow("icon@2x.png") << "icon@2x.png" << QSize(64, 64);
         QTest::newRow("invisible_cursor.png") << "invisible_cursor.png" << QSize(32, 32);
     }
-    void sizes()
+    void generatedPicturesHaveTheirLayoutSizes()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
@@ -87,7 +87,7 @@ private slots:
         }
     }
 
-    void cutRule_data()
+    void eachPartIsItsRectangleOfTheCompleteFace_data()
     {
         QTest::addColumn<int>("girl");
         QTest::addColumn<int>("scale");
@@ -96,7 +96,7 @@ private slots:
                 QTest::addRow("%c %dx", 'a' + girl, scale) << girl << scale;
         }
     }
-    void cutRule()
+    void eachPartIsItsRectangleOfTheCompleteFace()
     {
         QFETCH(int, girl);
         QFETCH(int, scale);

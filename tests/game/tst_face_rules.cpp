@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(measurePlacement(board), expected);
     }
 
-    void eyebrowOnWholePixels()
+    void oddSizedPartHalfAPixelOffCountsZero()
     {
         // 64 x 13 cannot be centred on whole pixels; the nearest place is half a pixel off.
         const QPoint target = kTargets[GirlA][0];

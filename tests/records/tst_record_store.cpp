@@ -21,7 +21,7 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void numberReader_data()
+    void readsTheLeadingNumberRoundedHalfToEven_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
@@ -43,7 +43,7 @@ private slots:
         QTest::newRow("tiny") << "0." + QString(400, u'0') + u'1' << 0 << true;
     }
 
-    void numberReader()
+    void readsTheLeadingNumberRoundedHalfToEven()
     {
         QFETCH(QString, text);
         const RecordNumber number = readRecordNumber(text);
@@ -51,7 +51,7 @@ private slots:
         QTEST(number.inRange, "inRange");
     }
 
-    void checkValueOfNames_data()
+    void checkValueXorsCp932CodesMaskedByNotScore_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
@@ -69,14 +69,14 @@ private slots:
         QTest::newRow("stray surrogate") << QString(QChar(0xD800)) << 0 << 0x3F;
     }
 
-    void checkValueOfNames()
+    void checkValueXorsCp932CodesMaskedByNotScore()
     {
         QFETCH(QString, name);
         QFETCH(int, score);
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
     }
 
-    void roundTrip_data()
+    void savedRecordLoadsBackAndPassesItsCheck_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("empty") << "" << 900 << "";
     }
 
-    void roundTrip()
+    void savedRecordLoadsBackAndPassesItsCheck()
     {
         QFETCH(QString, name);
         QFETCH(int, score);
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(recordAccepted(loaded, record));
     }
 
-    void startUp_data()
+    void startUpAcceptsOnlyRecordsThatPassTheirCheck_data()
     {
         // Keys under "[GAL PORTRAIT]", one per '|'.
         QTest::addColumn<QByteArray>("keys");
@@ -142,7 +142,7 @@ private slots:
             << "abc" << 600 << true;
     }
 
-    void startUp()
+    void startUpAcceptsOnlyRecordsThatPassTheirCheck()
     {
         QFETCH(QByteArray, keys);
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(QFile::exists(path), !keys.isEmpty());
     }
 
-    void saveIntoMissingFolder()
+    void saveMakesAMissingFolderButNeverThroughAFile()
     {
         // A regular file where the folder should be stops root as well as anyone.
         const QString blocker = m_dir.filePath("blocker");
