@@ -5,7 +5,6 @@
 #include "fake_board.h"
 #include "game/evaluation.h"
 #include "game/face_setup.h"
-#include "game/rounding.h"
 
 #include <QTest>
 
@@ -16,26 +15,6 @@ class TestFaceRules : public QObject
     Q_OBJECT
 
 private slots:
-    void roundsHalvesToEven_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("half down to even") << 2.5 << 2;
-        QTest::newRow("half up to even") << 3.5 << 4;
-        QTest::newRow("zero half") << 0.5 << 0;
-        QTest::newRow("negative half") << -2.5 << -2;
-        QTest::newRow("negative odd half") << -3.5 << -4;
-        QTest::newRow("just under half") << 12.499999 << 12;
-        QTest::newRow("just over half") << 12.500001 << 13;
-        QTest::newRow("score 399.6") << 399.6 << 400;
-    }
-    void roundsHalvesToEven()
-    {
-        QFETCH(double, value);
-        QFETCH(int, expected);
-        QCOMPARE(roundHalfEven(value), expected);
-    }
-
     void placementSumsWholePixelDistances_data()
     {
         QTest::addColumn<int>("girl");
