@@ -4,7 +4,6 @@
 
 #include "fake_board.h"
 #include "game/evaluation.h"
-#include "game/face_setup.h"
 
 #include <QTest>
 
@@ -55,51 +54,6 @@ private slots:
             board.centreOnTargets(girl, dx, dy);
         }
         QCOMPARE(measurePlacement(board), expected);
-    }
-
-    void oddSizedPartHalfAPixelOffCountsZero()
-    {
-        // 64 x 13 cannot be centred on whole pixels; the nearest place is half a pixel off.
-        const QPoint target = kTargets[GirlA][0];
-        QCOMPARE(partDistance({143, 181.5f, 64, 13}, target), 0);
-        QCOMPARE(partDistance({143, 181, 64, 13}, target), 0);
-        const QRect cut = partCutRect(GirlA, 0);
-        QCOMPARE(partDistance({float(cut.left()), float(cut.top()), 64, 13}, target), 0);
-    }
-
-    void setUpPutsThePartsBackAndMeasures_data()
-    {
-        QTest::addColumn<int>("chosenGirl");
-        QTest::addColumn<int>("debugMode");
-        QTest::addColumn<int>("startDistance");
-        QTest::newRow("girl A") << 0 << 0 << 1717;
-        QTest::newRow("girl B, debug") << 1 << 1 << 1645;
-    }
-    void setUpPutsThePartsBackAndMeasures()
-    {
-        QFETCH(int, chosenGirl);
-        QFETCH(int, debugMode);
-        QFETCH(int, startDistance);
-        FakeBoard board;
-        board.chosen = {chosenGirl == 0, chosenGirl == 1};
-        board.centreOnTargets(0);
-        board.centreOnTargets(1);
-        GameState state;
-        state.debugNextGame = debugMode != 0;
-        setUpFace(state, board);
-
-        QCOMPARE(state.startDistance, startDistance);
-        QCOMPARE(state.measuredDistance, startDistance);
-        QCOMPARE(board.gauge, QColor(0, 0, 255));
-        for (int g = 0; g < kGirlCount; ++g) {
-            QCOMPARE(board.cover[g].x(), 0);
-            QCOMPARE(board.cover[g].y(), 0);
-            for (int p = 0; p < kPartCount; ++p) {
-                QCOMPARE(board.parts[g][p].left, float(kStartColumnLeft[g]));
-                QCOMPARE(board.parts[g][p].top, float(kStartColumnTop[p]));
-                QCOMPARE(board.transparentIcon[g][p], debugMode == 0);
-            }
-        }
     }
 };
 
