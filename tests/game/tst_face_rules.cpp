@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace gp;
 
 class TestFaceRules : public QObject
@@ -14,46 +16,25 @@ class TestFaceRules : public QObject
     Q_OBJECT
 
 private slots:
-    void placementSumsWholePixelDistances_data()
-    {
-        QTest::addColumn<int>("girl");
-        QTest::addColumn<bool>("startLayout");
-        QTest::addColumn<float>("dx");
-        QTest::addColumn<float>("dy");
-        QTest::addColumn<bool>("neitherChosen");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("girl A start column") << 0 << true << 0.f << 0.f << false << 1717;
-        QTest::newRow("girl B start column") << 1 << true << 0.f << 0.f << false << 1645;
-        QTest::newRow("A all on target") << 0 << false << 0.f << 0.f << false << 0;
-        QTest::newRow("B all on target") << 1 << false << 0.f << 0.f << false << 0;
-        QTest::newRow("3 right 4 down, six parts") << 0 << false << 3.f << 4.f << false << 30;
-        QTest::newRow("half pixel counts 0") << 0 << false << 0.5f << 0.f << false << 0;
-        QTest::newRow("1.5 pixels count 2") << 1 << false << 0.f << 1.5f << false << 12;
-        QTest::newRow("2.5 pixels count 2") << 0 << false << -2.5f << 0.f << false << 12;
-        QTest::newRow("neither girl chosen") << 0 << true << 0.f << 0.f << true << 0;
-    }
+    // The chosen girl's six distances, each rounded half to even before they are summed; the
+    // other girl's parts, 100 pixels off their targets, never count.
     void placementSumsWholePixelDistances()
     {
-        QFETCH(int, girl);
-        QFETCH(bool, startLayout);
-        QFETCH(float, dx);
-        QFETCH(float, dy);
-        QFETCH(bool, neitherChosen);
-        QFETCH(int, expected);
-
-        FakeBoard board;
-        board.chosen = {girl == 0 && !neitherChosen, girl == 1 && !neitherChosen};
-        // The other girl's parts lie on their targets: only the chosen girl may count.
-        board.centreOnTargets(1 - girl, 100, 100);
-        if (startLayout) {
-            for (int p = 0; p < kPartCount; ++p) {
-                board.parts[girl][p].left = float(kStartColumnLeft[girl]);
-                board.parts[girl][p].top = float(kStartColumnTop[p]);
-            }
-        } else {
-            board.centreOnTargets(girl, dx, dy);
+        const struct
+        {
+            int girl; // -1: neither is chosen
+            float dx, dy;
+            int expected;
+        } rows[] = {{0, 0, 0, 0},     {1, 0, 0, 0},      {0, 3, 4, 30}, {0, 0.5f, 0, 0},
+                    {1, 0, 1.5f, 12}, {0, -2.5f, 0, 12}, {-1, 3, 4, 0}};
+        for (const auto& row : rows) {
+            FakeBoard board;
+            board.chosen = {row.girl == 0, row.girl == 1};
+            const int girl = std::max(row.girl, 0);
+            board.centreOnTargets(1 - girl, 100, 100);
+            board.centreOnTargets(girl, row.dx, row.dy);
+            QCOMPARE(measurePlacement(board), row.expected);
         }
-        QCOMPARE(measurePlacement(board), expected);
     }
 };
 
