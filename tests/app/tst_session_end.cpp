@@ -31,17 +31,6 @@
 
 using namespace gp;
 
-namespace {
-
-Record savedRecord(const QString& file)
-{
-    Record state;
-    RecordStore(file).load(state);
-    return state;
-}
-
-} // namespace
-
 class TestSessionEnd : public QObject
 {
     Q_OBJECT
@@ -73,7 +62,7 @@ private slots:
         }
         QTRY_COMPARE(f.programEnds, 1);
         QCOMPARE(f.messages, QStringList()); // nothing asked
-        const Record saved = savedRecord(f.recordFile());
+        const Record saved = f.savedRecord();
         QCOMPARE(saved.holder, QStringLiteral("はなこ"));
         QCOMPARE(saved.score, 777);
         QCOMPARE(saved.checkValue, checkValue(saved));
@@ -89,8 +78,8 @@ private slots:
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
         QVERIFY(::raise(SIGTERM) == 0);
         QTRY_COMPARE(f.programEnds, 1);
-        QCOMPARE(savedRecord(f.recordFile()).holder, QStringLiteral("Hana"));
-        QCOMPARE(savedRecord(f.recordFile()).score, 900);
+        QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
+        QCOMPARE(f.savedRecord().score, 900);
     }
 
     // A full disk, which a file size limit imitates even for root: the save fails without
