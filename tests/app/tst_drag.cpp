@@ -121,19 +121,6 @@ private slots:
         QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
     }
 
-    // Released over the status frame, which takes no drop: the part stays and is still dragged.
-    void releaseOverNothingKeepsCarrying()
-    {
-        f->controller->startGame();
-        QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mouseRelease(f->window->part(GirlA, 1), Qt::LeftButton, {},
-                            f->window->part(GirlA, 1)->mapFrom(
-                                f->window.get(), f->window->statusFrame()->geometry().center()));
-        QCOMPARE(f->window->part(GirlA, 1)->pos(), QPoint(465, 55));
-        QVERIFY(f->state.dragging);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-    }
-
     // Debug mode: the pointer stays and an outline of the part, above the cover, follows it.
     void debugModeShowsAnOutlineAboveTheCover()
     {
