@@ -126,7 +126,6 @@ private slots:
         QVERIFY(f.controller->startUp());
         QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
         QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
-        QVERIFY(f.messages[0].contains(f.recordFile()));
 
         f.controller->record().score = 999;
         f.window->actions().quit->trigger();

@@ -4,8 +4,6 @@
 
 #include "tests/support/test_files.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -88,18 +86,6 @@ private slots:
             const double rise = crossingRate(s, 2) / crossingRate(s, 0);
             QVERIFY2(pitch == 0 || (pitch > 0 ? rise > 1.2 : rise < 1 / 1.2),
                      qPrintable(QString::number(rise)));
-        }
-    }
-
-    void generatorIsReproducible()
-    {
-        QTemporaryDir dir;
-        QCOMPARE(QProcess::execute(GP_WAVEGEN, {dir.path()}), 0);
-        for (const char* file : {"Right.Wav", "Left.Wav", "Up.Wav", "Down.Wav", "Bad.Wav",
-                                 "Good.Wav", "VeryGood.Wav"}) {
-            const QByteArray fresh = readBytes(dir.filePath(file));
-            QVERIFY2(!fresh.isEmpty() && fresh == readBytes(GP_PROGRAM_DIR "/" + QString(file)),
-                     file);
         }
     }
 };
