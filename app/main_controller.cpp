@@ -38,7 +38,7 @@ MainController::MainController(GameState& state, MainWindow& window, ControllerS
     GameServices game;
     game.clock = m_services.clock ? m_services.clock : &m_steadyClock;
     game.playCue = [this](const QString& cue) { playCue(cue); };
-    game.showTimeOut = [this] { showMessage(MessageKind::Warning, QStringLiteral("時間切れ ！")); };
+    game.showTimeOut = [this] { showMessage(MessageKind::Warning, tr("時間切れ ！")); };
     game.openNewRecordDialog = [this] { openNewRecordDialog(); };
     game.modalWindowOpen = [] { return QApplication::activeModalWidget() != nullptr; };
     m_loop = std::make_unique<GameLoop>(m_state, m_window, std::move(game));
@@ -133,7 +133,7 @@ void MainController::endSession()
 
 bool MainController::quit()
 {
-    if (!showMessage(MessageKind::Confirmation, QStringLiteral("GAL PORTRAITを終了します。")))
+    if (!showMessage(MessageKind::Confirmation, tr("GAL PORTRAITを終了します。")))
         return false;
     saveRecord();
     endProgram();
@@ -164,7 +164,13 @@ void MainController::playCue(const QString& cue)
         m_audio = std::make_unique<SdlAudioOutput>();
         m_cues = std::make_unique<CuePlayer>(
             QCoreApplication::applicationDirPath(),
-            [this] { return m_window.actions().soundSwitch->text(); }, *m_audio);
+            // The player reads the switch in the game's own words, whatever the caption's language.
+            [this] {
+                return m_window.actions().soundSwitch->text() == soundSwitchCaption(true)
+                           ? QStringLiteral("ON")
+                           : QStringLiteral("OFF");
+            },
+            *m_audio);
     }
     m_cues->play(cue);
 }
@@ -187,7 +193,7 @@ bool MainController::loadRecordAtStartUp()
     if (!loaded.fileReadable)
         showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
     if (!recordAccepted(m_state, loaded)) {
-        showMessage(MessageKind::Critical, QStringLiteral("YRM.INIファイルが不正です。"));
+        showMessage(MessageKind::Critical, tr("YRM.INIファイルが不正です。"));
         m_ending = true;
         return false;
     }
@@ -225,10 +231,10 @@ void MainController::stopGame()
 void MainController::toggleSound()
 {
     QAction* sw = m_window.actions().soundSwitch;
-    if (sw->text() == QLatin1String("OFF"))
-        sw->setText(QStringLiteral("ON"));
-    else if (sw->text() == QLatin1String("ON"))
-        sw->setText(QStringLiteral("OFF"));
+    if (sw->text() == soundSwitchCaption(false))
+        sw->setText(soundSwitchCaption(true));
+    else if (sw->text() == soundSwitchCaption(true))
+        sw->setText(soundSwitchCaption(false));
 }
 
 void MainController::declareDone()

@@ -39,7 +39,7 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
 
     // Created back to front, so the later ones lie on top and the tab order runs from the name
     // box to OK.
-    m_congratulation = new QLabel(QStringLiteral(" おめでとう!  記録更新です"), this);
+    m_congratulation = new QLabel(tr(" おめでとう!  記録更新です"), this);
     m_congratulation->setObjectName(QStringLiteral("congratulation"));
     m_congratulation->setGeometry(18, 12, 149, 49);
     m_congratulation->setFont(gameFont(FontFace::MsMincho, 15, true));
@@ -49,7 +49,7 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
     paint(m_congratulation, colorFromBgr(0x404000), QPalette::Window);
     paint(m_congratulation, Qt::white, QPalette::WindowText);
 
-    m_namePrompt = new QLabel(QStringLiteral("Name : "), this);
+    m_namePrompt = new QLabel(tr("Name : "), this);
     m_namePrompt->setObjectName(QStringLiteral("namePrompt"));
     m_namePrompt->setGeometry(18, 72, 67, 21);
     m_namePrompt->setFont(gameFont(FontFace::TimesNewRoman, 12, true));
@@ -64,7 +64,7 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
     m_nameBox->setValidator(new NameValidator(m_nameBox));
     paint(m_nameBox, colorFromBgr(0xFFFF00), QPalette::Base);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(178, 16, 41, 21);
     m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 12));

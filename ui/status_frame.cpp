@@ -35,7 +35,7 @@ void makeOutline(QWidget* parent, QRect place)
 {
     auto* outline = new OutlineBox(parent);
     outline->setGeometry(place);
-    outline->setAccessibleName(QStringLiteral("枠"));
+    outline->setAccessibleName(StatusFrame::tr("枠"));
 }
 
 } // namespace
@@ -46,7 +46,7 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(566, 9, 154, 399);
     fillBackground(this, kPaleCyan);
-    setAccessibleName(QStringLiteral("状況"));
+    setAccessibleName(tr("状況"));
 
     const QFont mincho9 = gameFont(FontFace::MsMincho, 9);
     const QFont mincho12 = gameFont(FontFace::MsMincho, 12);
@@ -57,33 +57,28 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     makeOutline(this, QRect(13, 123, 135, 52)); // around the score
     makeOutline(this, QRect(17, 28, 126, 77));  // around the record
     makeOutline(this, QRect(4, 321, 147, 70));  // around the hint
-    makeCaptionLabel(this, QStringLiteral("メッセージ"), QRect(21, 325, 102, 23), mincho12,
+    makeCaptionLabel(this, tr("メッセージ"), QRect(21, 325, 102, 23), mincho12,
                      kSystemWindowBackground);
-    makeCaptionLabel(this, QStringLiteral("2分"), QRect(53, 214, 21, 16), mincho9, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("1分"), QRect(89, 214, 21, 13), mincho9, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("0分"), QRect(125, 214, 19, 12), mincho9, kPaleCyan,
-                     kBlack);
+    makeCaptionLabel(this, tr("2分"), QRect(53, 214, 21, 16), mincho9, kPaleCyan);
+    makeCaptionLabel(this, tr("1分"), QRect(89, 214, 21, 13), mincho9, kPaleCyan);
+    makeCaptionLabel(this, tr("0分"), QRect(125, 214, 19, 12), mincho9, kPaleCyan, kBlack);
     makeOutline(this, QRect(11, 192, 137, 76)); // around the time gauge
-    makeCaptionLabel(this, QStringLiteral("残り時間"), QRect(27, 182, 102, 20), mincho12,
-                     kTimeLabelBackground);
-    makeCaptionLabel(this, QStringLiteral("Heigh Score"), QRect(25, 19, 102, 23), times12,
-                     kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("Score"), QRect(28, 113, 71, 23), times12, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9, kPaleCyan);
+    makeCaptionLabel(this, tr("残り時間"), QRect(27, 182, 102, 20), mincho12, kTimeLabelBackground);
+    makeCaptionLabel(this, tr("Heigh Score"), QRect(25, 19, 102, 23), times12, kPaleCyan);
+    makeCaptionLabel(this, tr("Score"), QRect(28, 113, 71, 23), times12, kPaleCyan);
+    makeCaptionLabel(this, tr("3分"), QRect(20, 214, 21, 13), mincho9, kPaleCyan);
 
-    m_score =
-        makePanel(this, QRect(24, 139, 114, 27), pgothic9, kBlack, kWhite, QStringLiteral("Score"));
-    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kBlack, kLightGreen,
-                            QStringLiteral("残り時間"));
-    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kWhite, kBlue,
-                       QStringLiteral("メッセージ"));
+    m_score = makePanel(this, QRect(24, 139, 114, 27), pgothic9, kBlack, kWhite, tr("Score"));
+    m_timeGauge =
+        makePanel(this, QRect(19, 234, 121, 22), pgothic9, kBlack, kLightGreen, tr("残り時間"));
+    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kWhite, kBlue, tr("メッセージ"));
     m_recordHolder = makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
-                               kBlack, kYellow, QStringLiteral("記録保持者"));
+                               kBlack, kYellow, tr("記録保持者"));
     m_recordScore =
         makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true), kWhite,
-                  kRed, QStringLiteral("Heigh Score"));
+                  kRed, tr("Heigh Score"));
 
-    m_done = new QPushButton(QStringLiteral("完了"), this);
+    m_done = new QPushButton(tr("完了"), this);
     m_done->setObjectName(QStringLiteral("doneButton"));
     m_done->setGeometry(24, 280, 107, 37);
     m_done->setFont(mincho12);
