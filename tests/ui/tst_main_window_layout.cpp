@@ -4,6 +4,9 @@
 
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
+#include "game/hint_tick.h"
+#include "media/about_dialog.h"
+#include "records/new_record_dialog.h"
 #include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
@@ -16,11 +19,55 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace gp;
+
+namespace {
+
+// Where the widget draws text, and how: a label in its contents, a button in its style's contents
+// rectangle, a status panel inside its bevels, each with its own alignment.
+QRect textBox(QWidget* w, int& flags)
+{
+    flags = Qt::AlignCenter | Qt::TextSingleLine;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return label->contentsRect();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    return w->rect().adjusted(2, 2, -2, -2);
+}
+
+// The pixels a text inks, drawn as the widgets draw it but unclipped, relative to its box; the
+// faint edge of anti-aliasing does not count.
+QRect inkedRect(const QFont& font, QSize box, int flags, const QString& text)
+{
+    const QPoint origin(2 * box.width(), 2 * box.height());
+    QImage canvas(box * 5, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.drawText(QRect(origin, box), flags | Qt::TextDontClip, text);
+    painter.end();
+    QRect inked;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qGray(canvas.pixel(x, y)) < 64)
+                inked |= QRect(QPoint(x, y) - origin, QSize(1, 1));
+    return inked;
+}
+
+} // namespace
 
 class TestMainWindowLayout : public QObject
 {
@@ -96,6 +143,67 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(m_window->statusFrame()->doneButton())
                      ->text(QAccessible::Name),
                  QStringLiteral("完了"));
+    }
+
+    void everyTextFitsItsBox_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Japanese") << false;
+        QTest::newRow("English") << true;
+    }
+    void everyTextFitsItsBox()
+    {
+        QFETCH(bool, english);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        if (english)
+            QCoreApplication::installTranslator(&catalogue);
+        MainWindow window;
+        GameState state;
+        NewRecordDialog record(state);
+        AboutDialog about(state);
+        QList<QPair<QWidget*, QString>> texts;
+        for (QWidget* parent :
+             {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
+            for (QWidget* w : parent->findChildren<QWidget*>()) {
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    texts << qMakePair(w, label->text());
+                else if (auto* button = qobject_cast<QPushButton*>(w))
+                    texts << qMakePair(w, button->text());
+            }
+        // Every hint the panel can show: the part names, and the four directions, given by the
+        // tick itself from the two far corners of the face.
+        StatusPanel* hintPanel = window.statusFrame()->hintPanel();
+        for (int part = 0; part < kPartCount; ++part)
+            texts << qMakePair((QWidget*)hintPanel, partHintText(part));
+        state.dragging = true;
+        for (QPoint corner : {QPoint(0, 0), QPoint(kFaceWidth - 1, kFaceHeight - 1)})
+            for (int axis = 0; axis < 2; ++axis) {
+                state.pointerZone = PointerZone::PlayArea;
+                state.pointerX = std::int16_t(corner.x());
+                state.pointerY = std::int16_t(corner.y());
+                hintTick(state, window, {});
+                texts << qMakePair((QWidget*)hintPanel, hintPanel->caption());
+            }
+        QCOMPARE(texts.size(),
+                 28); // nine in the status frame, three and six in the dialogs, ten hints
+
+        for (const auto& [w, text] : texts) {
+            if (text.isEmpty())
+                continue;
+            int flags = 0;
+            const QRect box = textBox(w, flags);
+            const QRect inked = inkedRect(w->font(), box.size(), flags, text);
+            QVERIFY2(QRect({0, 0}, box.size()).contains(inked),
+                     qPrintable(QStringLiteral("\"%1\" inks %2x%3 at %4,%5 in a box of %6x%7")
+                                    .arg(text)
+                                    .arg(inked.width())
+                                    .arg(inked.height())
+                                    .arg(inked.x())
+                                    .arg(inked.y())
+                                    .arg(box.width())
+                                    .arg(box.height())));
+        }
     }
 
     void coverHidesTheFaceButNotTheTray()
