@@ -142,6 +142,13 @@
     </message>
 </context>
 <context>
+    <name>gp::GameLoop</name>
+    <message>
+        <source>時間切れ ！</source>
+        <translation>Time&apos;s up!</translation>
+    </message>
+</context>
+<context>
     <name>gp::HelpViewer</name>
     <message>
         <source>ヘルプ</source>
@@ -200,10 +207,6 @@
 </context>
 <context>
     <name>gp::MainController</name>
-    <message>
-        <source>時間切れ ！</source>
-        <translation>Time&apos;s up!</translation>
-    </message>
     <message>
         <source>GAL PORTRAITを終了します。</source>
         <translation>Quit GAL PORTRAIT?</translation>

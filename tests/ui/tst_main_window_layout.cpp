@@ -124,9 +124,9 @@ private slots:
         QCOMPARE(m_window->hintTimer()->interval(), 1000);
         QCOMPARE(m_state.startDistance, 1717);
         for (int p = 0; p < kPartCount; ++p) {
-            const SizeI size = kPartSizes[GirlA][p];
+            const QSize size = kPartSizes[GirlA][p];
             QCOMPARE(m_window->part(GirlA, p)->geometry(),
-                     QRect(465, kStartColumnTop[p], size.width, size.height));
+                     QRect(QPoint(465, kStartColumnTop[p]), size));
             QCOMPARE(m_window->part(GirlB, p)->pos(), QPoint(450, kStartColumnTop[p]));
         }
     }
@@ -160,8 +160,9 @@ private slots:
             QCoreApplication::installTranslator(&catalogue);
         MainWindow window;
         GameState state;
-        NewRecordDialog record(state);
-        AboutDialog about(state);
+        Record newRecord;
+        NewRecordDialog record(newRecord);
+        AboutDialog about;
         QList<QPair<QWidget*, QString>> texts;
         for (QWidget* parent :
              {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
@@ -176,13 +177,21 @@ private slots:
         StatusPanel* hintPanel = window.statusFrame()->hintPanel();
         for (int part = 0; part < kPartCount; ++part)
             texts << qMakePair((QWidget*)hintPanel, partHintText(part));
+        struct : GameServices
+        {
+            double seconds() const override { return 0; }
+            void playCue(const QString&) override {}
+            bool showMessage(MessageKind, const QString&) override { return true; }
+            void askRecordHolder(Record&) override {}
+            bool modalWindowOpen() const override { return false; }
+        } silence;
         state.dragging = true;
         for (QPoint corner : {QPoint(0, 0), QPoint(kFaceWidth - 1, kFaceHeight - 1)})
             for (int axis = 0; axis < 2; ++axis) {
                 state.pointerZone = PointerZone::PlayArea;
                 state.pointerX = std::int16_t(corner.x());
                 state.pointerY = std::int16_t(corner.y());
-                hintTick(state, window, {});
+                hintTick(state, window, silence);
                 texts << qMakePair((QWidget*)hintPanel, hintPanel->caption());
             }
         QCOMPARE(texts.size(),
@@ -208,10 +217,10 @@ private slots:
 
     void coverHidesTheFaceButNotTheTray()
     {
-        const RectI nose = partCutRect(GirlA, 4);
-        const QPoint onNose(nose.left + 3, nose.top + 3);
+        const QRect nose = partCutRect(GirlA, 4);
+        const QPoint onNose(nose.left() + 3, nose.top() + 3);
         Sprite* part = m_window->part(GirlA, 4);
-        part->moveTo(float(nose.left), float(nose.top));
+        part->moveTo(float(nose.left()), float(nose.top()));
 
         // The complete face lies in front of the parts.
         QCOMPARE(topmostAt(0, onNose), m_window->completeFace(0));
