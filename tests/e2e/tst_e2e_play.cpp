@@ -9,6 +9,11 @@
 #include "game/face_geometry.h"
 #include "tests/support/test_files.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -118,6 +123,57 @@ int asciiCheckValue(const QByteArray& name, int score)
     return static_cast<std::int16_t>(x & ~score);
 }
 
+// An object of the accessibility tree, as AT-SPI names it: the bus name of its program and a path.
+struct Accessible
+{
+    QString service;
+    QString path;
+};
+
+QDBusMessage atspiCall(const QDBusConnection& bus, const Accessible& node, const QString& interface,
+                       const QString& method, const QVariantList& arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, kTimeoutMs);
+}
+
+QList<Accessible> childrenOf(const QDBusConnection& bus, const Accessible& node)
+{
+    const QDBusMessage reply = atspiCall(bus, node, QStringLiteral("org.a11y.atspi.Accessible"),
+                                         QStringLiteral("GetChildren"));
+    QList<Accessible> children;
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return children;
+    const auto list = reply.arguments().first().value<QDBusArgument>(); // a(so)
+    list.beginArray();
+    while (!list.atEnd()) {
+        Accessible child;
+        QDBusObjectPath path;
+        list.beginStructure();
+        list >> child.service >> path;
+        list.endStructure();
+        child.path = path.path();
+        children << child;
+    }
+    list.endArray();
+    return children;
+}
+
+// "Name", "Description" or, through GetRoleName, "Role".
+QString textOf(const QDBusConnection& bus, const Accessible& node, const QString& what)
+{
+    const QString accessible = QStringLiteral("org.a11y.atspi.Accessible");
+    const QDBusMessage reply =
+        what == QLatin1String("Role")
+            ? atspiCall(bus, node, accessible, QStringLiteral("GetRoleName"))
+            : atspiCall(bus, node, QStringLiteral("org.freedesktop.DBus.Properties"),
+                        QStringLiteral("Get"), {accessible, what});
+    const QVariant value = reply.arguments().value(0);
+    return value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant().toString()
+                                            : value.toString();
+}
+
 } // namespace
 
 class TestE2EPlay : public QObject
@@ -127,6 +183,8 @@ class TestE2EPlay : public QObject
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QProcess> m_game;
     std::unique_ptr<QProcess> m_windowManager; // only where a test needs windows placed
+    std::unique_ptr<QProcess> m_sessionBus;    // only where a test reads the accessibility tree
+    QProcessEnvironment m_programEnvironment;  // added to the program's environment
     QRect m_window;                            // the main window on the screen
     QPoint m_area;                             // girl A's play area, top left, on the screen
     QPoint m_central;                          // the central widget below the menu bar
@@ -140,6 +198,10 @@ class TestE2EPlay : public QObject
         env.remove(QStringLiteral("XDG_CONFIG_HOME"));
         // No sound card here; SDL's dummy device still takes the cues as a card would.
         env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        // The game's own language unless a test asks for another.
+        for (const char* locale : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            env.remove(QLatin1String(locale));
+        env.insert(m_programEnvironment);
         m_game = std::make_unique<QProcess>();
         m_game->setProcessEnvironment(env);
         m_game->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -269,6 +331,55 @@ class TestE2EPlay : public QObject
         return xdotool(moves);
     }
 
+    // A session bus of the test's own, through which the program and the test reach the
+    // accessibility bus (at-spi-bus-launcher starts it on demand); the connection to that bus.
+    QDBusConnection accessibilityBus()
+    {
+        const QString runtime = m_home->filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+        QProcessEnvironment env = xEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_sessionBus = std::make_unique<QProcess>();
+        m_sessionBus->setProcessEnvironment(env);
+        m_sessionBus->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_sessionBus->start(QStringLiteral("dbus-daemon"),
+                            {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                             QStringLiteral("--print-address=1")});
+        if (!m_sessionBus->waitForReadyRead(kTimeoutMs))
+            return QDBusConnection(QString());
+        const QString address = QString::fromLatin1(m_sessionBus->readLine().trimmed());
+        const QString name = QStringLiteral("session-") + QLatin1String(QTest::currentDataTag());
+        const QDBusMessage reply =
+            QDBusConnection::connectToBus(address, name)
+                .call(QDBusMessage::createMethodCall(
+                          QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                          QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
+                      QDBus::Block, kTimeoutMs);
+        m_programEnvironment.insert(env);
+        m_programEnvironment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        m_programEnvironment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
+                                    QStringLiteral("1"));
+        return QDBusConnection::connectToBus(reply.arguments().value(0).toString(),
+                                             QStringLiteral("a11y-") + name);
+    }
+
+    // The program's accessible objects, its application object first, as a screen reader
+    // finds them through the registry; empty until the program has registered.
+    QList<Accessible> accessibleTree(const QDBusConnection& bus) const
+    {
+        const Accessible registry{QStringLiteral("org.a11y.atspi.Registry"),
+                                  QStringLiteral("/org/a11y/atspi/accessible/root")};
+        QList<Accessible> tree;
+        for (const Accessible& program : childrenOf(bus, registry))
+            if (textOf(bus, program, QStringLiteral("Name")) == QLatin1String("GAL PORTRAIT"))
+                tree << program;
+        for (qsizetype i = 0; i < tree.size() && i < 500; ++i)
+            tree << childrenOf(bus, tree[i]);
+        return tree;
+    }
+
     void expectCleanExit()
     {
         QVERIFY(m_game->waitForFinished(kTimeoutMs));
@@ -333,6 +444,12 @@ private slots:
             m_game->waitForFinished();
         }
         m_game.reset();
+        if (m_sessionBus) {
+            m_sessionBus->terminate();
+            m_sessionBus->waitForFinished();
+            m_sessionBus.reset();
+        }
+        m_programEnvironment.clear();
         if (m_windowManager) {
             m_windowManager->terminate();
             m_windowManager->waitForFinished();
@@ -379,6 +496,67 @@ private slots:
         expectCleanExit();
         if (!QTest::currentTestFailed())
             expectRecordOfHana();
+    }
+
+    void speaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QString>("hintPanel");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("LANG=en_US.UTF-8")
+            << QStringList{QStringLiteral("LANG=en_US.UTF-8")}
+            << QStringList{QStringLiteral("Game"), QStringLiteral("Girl"), QStringLiteral("Sound"),
+                           QStringLiteral("Help")}
+            << QStringLiteral("Message") << QStringLiteral("On the right eyebrow");
+        QTest::newRow("LANGUAGE=ja LANG=en_US.UTF-8")
+            << QStringList{QStringLiteral("LANGUAGE=ja"), QStringLiteral("LANG=en_US.UTF-8")}
+            << QStringList{QStringLiteral("ゲーム"), QStringLiteral("少女の選択"),
+                           QStringLiteral("サイレントモード"), QStringLiteral("ヘルプ")}
+            << QStringLiteral("メッセージ") << QStringLiteral("右眉の上");
+    }
+
+    // The menu titles and a hint, read over AT-SPI as a screen reader reads them.
+    void speaksTheDesktopsLanguage()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, hintPanel);
+        QFETCH(QString, hint);
+        const QDBusConnection bus = accessibilityBus();
+        QVERIFY2(bus.isConnected(), "no accessibility bus");
+        for (const QString& variable : environment)
+            m_programEnvironment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QVERIFY(launch());
+        QVERIFY2(waitFor([this] { return locateMainWindow(); }), "no main window with a tray");
+        QList<Accessible> tree;
+        QVERIFY2(waitFor([&] { return (tree = accessibleTree(bus)).size() > 40; }),
+                 "the program is not on the accessibility bus");
+
+        QStringList titles;
+        Accessible panel;
+        for (const Accessible& node : tree) {
+            if (textOf(bus, node, QStringLiteral("Role")) == QLatin1String("menu bar"))
+                for (const Accessible& menu : childrenOf(bus, node))
+                    titles << textOf(bus, menu, QStringLiteral("Name"));
+            if (textOf(bus, node, QStringLiteral("Name")) == hintPanel)
+                panel = node;
+        }
+        QCOMPARE(titles, menus);
+        QVERIFY2(!panel.path.isEmpty(), "no hint panel");
+
+        // Carried over its own image, the right eyebrow names itself once a second.
+        QVERIFY(chooseFromGameMenu(false));
+        QVERIFY2(waitFor([this] { return coverShown(); }), "the game did not start");
+        const QPoint grab = trayPlace(0).center();
+        QVERIFY(xdotool(at(grab) << QStringLiteral("mousedown") << QStringLiteral("1")
+                                 << at(grab + QPoint(3, 0)) << at(grab + QPoint(4, 1))));
+        QString shown;
+        QVERIFY2(waitFor([&] {
+                     return (shown = textOf(bus, panel, QStringLiteral("Description"))) == hint;
+                 }),
+                 qPrintable(shown));
+        QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
     }
 
     void refusesAnEditedRecord()
