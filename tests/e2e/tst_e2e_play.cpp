@@ -123,55 +123,45 @@ int asciiCheckValue(const QByteArray& name, int score)
     return static_cast<std::int16_t>(x & ~score);
 }
 
-// An object of the accessibility tree, as AT-SPI names it: the bus name of its program and a path.
-struct Accessible
-{
-    QString service;
-    QString path;
-};
+// An object of the accessibility tree as AT-SPI names it: its program's bus name and its path.
+using Accessible = QPair<QString, QString>;
 
-QDBusMessage atspiCall(const QDBusConnection& bus, const Accessible& node, const QString& interface,
-                       const QString& method, const QVariantList& arguments = {})
+QVariantList atspiCall(const QDBusConnection& bus, const Accessible& node, const char* interface,
+                       const char* method, const QVariantList& arguments = {})
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        node.first, node.second, QLatin1String(interface), QLatin1String(method));
     call.setArguments(arguments);
-    return bus.call(call, QDBus::Block, kTimeoutMs);
+    return bus.call(call, QDBus::Block, kTimeoutMs).arguments();
 }
 
 QList<Accessible> childrenOf(const QDBusConnection& bus, const Accessible& node)
 {
-    const QDBusMessage reply = atspiCall(bus, node, QStringLiteral("org.a11y.atspi.Accessible"),
-                                         QStringLiteral("GetChildren"));
+    const QVariantList reply = atspiCall(bus, node, "org.a11y.atspi.Accessible", "GetChildren");
     QList<Accessible> children;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    const auto list = reply.value(0).value<QDBusArgument>(); // a(so)
+    if (list.currentType() != QDBusArgument::ArrayType)
         return children;
-    const auto list = reply.arguments().first().value<QDBusArgument>(); // a(so)
     list.beginArray();
     while (!list.atEnd()) {
-        Accessible child;
+        QString service;
         QDBusObjectPath path;
         list.beginStructure();
-        list >> child.service >> path;
+        list >> service >> path;
         list.endStructure();
-        child.path = path.path();
-        children << child;
+        children << Accessible(service, path.path());
     }
     list.endArray();
     return children;
 }
 
-// "Name", "Description" or, through GetRoleName, "Role".
-QString textOf(const QDBusConnection& bus, const Accessible& node, const QString& what)
+// Its "Name" or "Description".
+QString textOf(const QDBusConnection& bus, const Accessible& node, const char* property)
 {
-    const QString accessible = QStringLiteral("org.a11y.atspi.Accessible");
-    const QDBusMessage reply =
-        what == QLatin1String("Role")
-            ? atspiCall(bus, node, accessible, QStringLiteral("GetRoleName"))
-            : atspiCall(bus, node, QStringLiteral("org.freedesktop.DBus.Properties"),
-                        QStringLiteral("Get"), {accessible, what});
-    const QVariant value = reply.arguments().value(0);
-    return value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant().toString()
-                                            : value.toString();
+    const QVariantList reply =
+        atspiCall(bus, node, "org.freedesktop.DBus.Properties", "Get",
+                  {QStringLiteral("org.a11y.atspi.Accessible"), QLatin1String(property)});
+    return reply.value(0).value<QDBusVariant>().variant().toString();
 }
 
 } // namespace
@@ -337,43 +327,36 @@ class TestE2EPlay : public QObject
     {
         const QString runtime = m_home->filePath(QStringLiteral("runtime"));
         QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner);
+        m_programEnvironment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_programEnvironment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
+                                    QStringLiteral("1"));
         QProcessEnvironment env = xEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        env.insert(m_programEnvironment);
         m_sessionBus = std::make_unique<QProcess>();
         m_sessionBus->setProcessEnvironment(env);
         m_sessionBus->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_sessionBus->start(QStringLiteral("dbus-daemon"),
-                            {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                             QStringLiteral("--print-address=1")});
-        if (!m_sessionBus->waitForReadyRead(kTimeoutMs))
-            return QDBusConnection(QString());
+                            QStringLiteral("--session --nofork --print-address=1").split(u' '));
+        m_sessionBus->waitForReadyRead(kTimeoutMs);
         const QString address = QString::fromLatin1(m_sessionBus->readLine().trimmed());
-        const QString name = QStringLiteral("session-") + QLatin1String(QTest::currentDataTag());
-        const QDBusMessage reply =
-            QDBusConnection::connectToBus(address, name)
-                .call(QDBusMessage::createMethodCall(
-                          QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                          QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
-                      QDBus::Block, kTimeoutMs);
-        m_programEnvironment.insert(env);
         m_programEnvironment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
-        m_programEnvironment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
-                                    QStringLiteral("1"));
-        return QDBusConnection::connectToBus(reply.arguments().value(0).toString(),
-                                             QStringLiteral("a11y-") + name);
+        const QString name = QLatin1String(QTest::currentDataTag());
+        const QVariantList reply =
+            atspiCall(QDBusConnection::connectToBus(address, QStringLiteral("session ") + name),
+                      {QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus")},
+                      "org.a11y.Bus", "GetAddress");
+        return QDBusConnection::connectToBus(reply.value(0).toString(), name);
     }
 
     // The program's accessible objects, its application object first, as a screen reader
     // finds them through the registry; empty until the program has registered.
-    QList<Accessible> accessibleTree(const QDBusConnection& bus) const
+    static QList<Accessible> accessibleTree(const QDBusConnection& bus)
     {
-        const Accessible registry{QStringLiteral("org.a11y.atspi.Registry"),
-                                  QStringLiteral("/org/a11y/atspi/accessible/root")};
         QList<Accessible> tree;
-        for (const Accessible& program : childrenOf(bus, registry))
-            if (textOf(bus, program, QStringLiteral("Name")) == QLatin1String("GAL PORTRAIT"))
+        for (const Accessible& program :
+             childrenOf(bus, {QStringLiteral("org.a11y.atspi.Registry"),
+                              QStringLiteral("/org/a11y/atspi/accessible/root")}))
+            if (textOf(bus, program, "Name") == QLatin1String("GAL PORTRAIT"))
                 tree << program;
         for (qsizetype i = 0; i < tree.size() && i < 500; ++i)
             tree << childrenOf(bus, tree[i]);
@@ -439,6 +422,7 @@ private slots:
             if (screenShot().save(shot))
                 qWarning("the screen at the failure: %s", qPrintable(shot));
         }
+        xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); // a carry the failure left
         if (m_game && m_game->state() != QProcess::NotRunning) {
             m_game->kill();
             m_game->waitForFinished();
@@ -500,32 +484,26 @@ private slots:
 
     void speaksTheDesktopsLanguage_data()
     {
-        QTest::addColumn<QStringList>("environment");
-        QTest::addColumn<QStringList>("menus");
-        QTest::addColumn<QString>("hintPanel");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("menus");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("LANG=en_US.UTF-8")
-            << QStringList{QStringLiteral("LANG=en_US.UTF-8")}
-            << QStringList{QStringLiteral("Game"), QStringLiteral("Girl"), QStringLiteral("Sound"),
-                           QStringLiteral("Help")}
-            << QStringLiteral("Message") << QStringLiteral("On the right eyebrow");
-        QTest::newRow("LANGUAGE=ja LANG=en_US.UTF-8")
-            << QStringList{QStringLiteral("LANGUAGE=ja"), QStringLiteral("LANG=en_US.UTF-8")}
-            << QStringList{QStringLiteral("ゲーム"), QStringLiteral("少女の選択"),
-                           QStringLiteral("サイレントモード"), QStringLiteral("ヘルプ")}
-            << QStringLiteral("メッセージ") << QStringLiteral("右眉の上");
+        QTest::newRow("English") << "LANG=en_US.UTF-8"
+                                 << "Game|Girl|Sound|Help"
+                                 << "Message|On the right eyebrow";
+        QTest::newRow("LANGUAGE first") << "LANGUAGE=ja LANG=en_US.UTF-8"
+                                        << "ゲーム|少女の選択|サイレントモード|ヘルプ"
+                                        << "メッセージ|右眉の上";
     }
 
     // The menu titles and a hint, read over AT-SPI as a screen reader reads them.
     void speaksTheDesktopsLanguage()
     {
-        QFETCH(QStringList, environment);
-        QFETCH(QStringList, menus);
-        QFETCH(QString, hintPanel);
+        QFETCH(QString, environment);
+        QFETCH(QString, menus);
         QFETCH(QString, hint);
         const QDBusConnection bus = accessibilityBus();
         QVERIFY2(bus.isConnected(), "no accessibility bus");
-        for (const QString& variable : environment)
+        for (const QString& variable : environment.split(u' '))
             m_programEnvironment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         QVERIFY(launch());
         QVERIFY2(waitFor([this] { return locateMainWindow(); }), "no main window with a tray");
@@ -533,19 +511,20 @@ private slots:
         QVERIFY2(waitFor([&] { return (tree = accessibleTree(bus)).size() > 40; }),
                  "the program is not on the accessibility bus");
 
-        QStringList titles;
+        // The menu bar: the one object whose children bear the menu titles.
+        bool menuBar = false;
         Accessible panel;
         for (const Accessible& node : tree) {
-            if (textOf(bus, node, QStringLiteral("Role")) == QLatin1String("menu bar"))
-                for (const Accessible& menu : childrenOf(bus, node))
-                    titles << textOf(bus, menu, QStringLiteral("Name"));
-            if (textOf(bus, node, QStringLiteral("Name")) == hintPanel)
+            QStringList names;
+            for (const Accessible& child : childrenOf(bus, node))
+                names << textOf(bus, child, "Name");
+            menuBar = menuBar || names.join(u'|') == menus;
+            if (textOf(bus, node, "Name") == hint.section(u'|', 0, 0))
                 panel = node;
         }
-        QCOMPARE(titles, menus);
-        QVERIFY2(!panel.path.isEmpty(), "no hint panel");
+        QVERIFY2(menuBar, qPrintable(menus));
 
-        // Carried over its own image, the right eyebrow names itself once a second.
+        // Carried over its own image, the right eyebrow names itself on the hint panel.
         QVERIFY(chooseFromGameMenu(false));
         QVERIFY2(waitFor([this] { return coverShown(); }), "the game did not start");
         const QPoint grab = trayPlace(0).center();
@@ -553,7 +532,7 @@ private slots:
                                  << at(grab + QPoint(3, 0)) << at(grab + QPoint(4, 1))));
         QString shown;
         QVERIFY2(waitFor([&] {
-                     return (shown = textOf(bus, panel, QStringLiteral("Description"))) == hint;
+                     return (shown = textOf(bus, panel, "Description")) == hint.section(u'|', 1);
                  }),
                  qPrintable(shown));
         QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
