@@ -267,7 +267,8 @@
     <name>gp::NewRecordDialog</name>
     <message>
         <source> おめでとう!  記録更新です</source>
-        <translation>Well done! A new record!</translation>
+        <translation>Well done!
+A new record!</translation>
     </message>
     <message>
         <source>Name : </source>
