@@ -41,10 +41,11 @@ test: build
 deb: deps
 	JOBS=$(JOBS) DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" scripts/build-deb.sh $(DEB_DIR)
 
-# The README's picture of the window, docs/screenshot.png (scripts/screenshot.sh).
+# The README's pictures of the window, in Japanese and in English (scripts/screenshot.sh).
 .PHONY: screenshot
 screenshot: build
-	scripts/screenshot.sh $(BUILD_DIR)/bin/gal-portrait docs/screenshot.png
+	LANG=C.UTF-8 scripts/screenshot.sh $(BUILD_DIR)/bin/gal-portrait docs/screenshot.png
+	LANG=en_US.UTF-8 scripts/screenshot.sh $(BUILD_DIR)/bin/gal-portrait docs/screenshot-en.png
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(DEB_DIR)

@@ -25,7 +25,7 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("GAL PORTRAIT"));
     QApplication::setOrganizationName(QStringLiteral("YRM"));
     QApplication::setDesktopFileName(QStringLiteral("org.galportrait.galportrait"));
-    installQtJapanese(app);
+    installTranslations(app, chooseGameLanguage());
 
     GameState state;
     MainWindow window;

@@ -113,8 +113,7 @@ void MainController::endSession()
 
 bool MainController::quit()
 {
-    if (!m_services.showMessage(MessageKind::Confirmation,
-                                QStringLiteral("GAL PORTRAITを終了します。")))
+    if (!m_services.showMessage(MessageKind::Confirmation, tr("GAL PORTRAITを終了します。")))
         return false;
     if (!saveRecord())
         m_services.showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
@@ -146,8 +145,7 @@ bool MainController::loadRecordAtStartUp()
     if (!loaded.fileReadable)
         m_services.showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
     if (!recordAccepted(m_record, loaded)) {
-        m_services.showMessage(MessageKind::Critical,
-                               QStringLiteral("YRM.INIファイルが不正です。"));
+        m_services.showMessage(MessageKind::Critical, tr("YRM.INIファイルが不正です。"));
         m_ending = true;
         return false;
     }
@@ -185,8 +183,7 @@ void MainController::stopGame()
 void MainController::toggleSound()
 {
     m_soundOn = !m_soundOn;
-    m_window.actions().soundSwitch->setText(m_soundOn ? QStringLiteral("ON")
-                                                      : QStringLiteral("OFF"));
+    m_window.actions().soundSwitch->setText(soundSwitchCaption(m_soundOn));
 }
 
 void MainController::declareDone()

@@ -74,7 +74,7 @@ void GameLoop::pass()
             m_board.setGaugeColor(kGaugeLow);
         } else if (percent <= 0) {
             // Shown while the covers are still on.
-            m_services.showMessage(MessageKind::Warning, QStringLiteral("時間切れ ！"));
+            m_services.showMessage(MessageKind::Warning, tr("時間切れ ！"));
             ended = true;
         }
     }

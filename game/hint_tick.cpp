@@ -6,6 +6,8 @@
 
 #include "game/face_geometry.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace gp {
@@ -18,10 +20,10 @@ struct DirectionHint
     const char* cue;
 };
 
-constexpr DirectionHint kLeft{"もっと左 左 ！", "Left"};
-constexpr DirectionHint kRight{"もっと右 右 ！", "Right"};
-constexpr DirectionHint kUp{"もっと上 上 ！", "Up"};
-constexpr DirectionHint kDown{"もっと下 下 ！", "Down"};
+constexpr DirectionHint kLeft{QT_TRANSLATE_NOOP("Hints", "もっと左 左 ！"), "Left"};
+constexpr DirectionHint kRight{QT_TRANSLATE_NOOP("Hints", "もっと右 右 ！"), "Right"};
+constexpr DirectionHint kUp{QT_TRANSLATE_NOOP("Hints", "もっと上 上 ！"), "Up"};
+constexpr DirectionHint kDown{QT_TRANSLATE_NOOP("Hints", "もっと下 下 ！"), "Down"};
 
 int chosenGirl(const GameBoard& board)
 {
@@ -47,9 +49,11 @@ int hiddenPartAt(const GameBoard& board, int girl, std::int16_t x, std::int16_t 
 
 QString partHintText(int part)
 {
-    static const std::array<const char*, kPartCount> texts{"右眉の上", "左眉の上", "右目の上",
-                                                           "左目の上", "鼻の上",   "口の上"};
-    return QString::fromUtf8(texts[part]);
+    static const std::array<const char*, kPartCount> texts{
+        QT_TRANSLATE_NOOP("Hints", "右眉の上"), QT_TRANSLATE_NOOP("Hints", "左眉の上"),
+        QT_TRANSLATE_NOOP("Hints", "右目の上"), QT_TRANSLATE_NOOP("Hints", "左目の上"),
+        QT_TRANSLATE_NOOP("Hints", "鼻の上"),   QT_TRANSLATE_NOOP("Hints", "口の上")};
+    return QCoreApplication::translate("Hints", texts[part]);
 }
 
 QString hintTick(GameState& state, GameBoard& board)
@@ -78,7 +82,7 @@ QString hintTick(GameState& state, GameBoard& board)
     state.nextHintVertical = horizontal;
     const DirectionHint& hint = horizontal ? (target.x() < state.pointerX ? kLeft : kRight)
                                            : (target.y() < state.pointerY ? kUp : kDown);
-    board.setHintCaption(QString::fromUtf8(hint.text));
+    board.setHintCaption(QCoreApplication::translate("Hints", hint.text));
     // A vertical hint uses up the report: without a fresh one the next tick asks "? ? ?".
     if (!horizontal)
         state.pointerZone = PointerZone::None;

@@ -62,10 +62,9 @@ AboutDialog::AboutDialog(QWidget* parent)
     m_titleLabels[1] = makeLabel(this, QStringLiteral("(Ver2.00)"), QRect(176, 45, 77, 24),
                                  gameFont(FontFace::TimesNewRoman, 12, true), centred);
     // Times New Roman has no Japanese: the line's glyphs come from the system's fallback face.
-    m_titleLabels[2] =
-        makeLabel(this, QStringLiteral("目かくし福笑いゲーム"), QRect(9, 121, 234, 19),
-                  gameFont(FontFace::TimesNewRoman, 10.8, true), centred);
-    m_edition = makeLabel(this, QStringLiteral("32Bit Version"), QRect(66, 48, 94, 17),
+    m_titleLabels[2] = makeLabel(this, tr("目かくし福笑いゲーム"), QRect(9, 121, 234, 19),
+                                 gameFont(FontFace::TimesNewRoman, 10.8, true), centred);
+    m_edition = makeLabel(this, tr("32Bit Version"), QRect(66, 48, 94, 17),
                           gameFont(FontFace::TimesNewRoman, 12), Qt::AlignLeft | Qt::AlignTop);
 
     // The icon is generated with the other art; without it the place stays empty.
@@ -76,7 +75,7 @@ AboutDialog::AboutDialog(QWidget* parent)
         m_icon->setPixmap(icon.scaled(m_icon->size() * icon.devicePixelRatio(), Qt::KeepAspectRatio,
                                       Qt::SmoothTransformation));
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setGeometry(205, 90, 53, 20);
     m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 10.8));
     m_okButton->setDefault(true);
@@ -93,7 +92,7 @@ void AboutDialog::titlePressed(const QMouseEvent& event)
         event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (event.button() == Qt::RightButton && held == (Qt::ShiftModifier | Qt::ControlModifier)) {
         emit debugModeRequested();
-        m_messageBox(this, QStringLiteral("Debug Mode!!"));
+        m_messageBox(this, tr("Debug Mode!!"));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "media/help_viewer.h"
 
 #include "media/help_browser.h"
+#include "media/help_menu.h"
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
@@ -51,7 +52,7 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_helpFile(QFileInfo(helpFile).absoluteFilePath())
 {
     // The desktop adds " — GAL PORTRAIT" to every window title but the main one.
-    setWindowTitle(QStringLiteral("ヘルプ"));
+    setWindowTitle(tr("ヘルプ"));
     // Closing the help must never end the game.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(gameFont(FontFace::MsPGothic, 9));
@@ -63,17 +64,17 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_tabs->addTab(makeContentsTab(), QStringLiteral("目次"));
-    m_tabs->addTab(makeKeywordTab(), QStringLiteral("キーワード"));
+    m_tabs->addTab(makeContentsTab(), tr("目次"));
+    m_tabs->addTab(makeKeywordTab(), tr("キーワード"));
     m_tabs->setEnabled(isReady());
 
     auto* home = new QToolButton;
-    home->setText(QStringLiteral("目次"));
+    home->setText(tr("目次"));
     auto* back = new QToolButton;
-    back->setText(QStringLiteral("戻る"));
+    back->setText(tr("戻る"));
     back->setEnabled(false);
     auto* forward = new QToolButton;
-    forward->setText(QStringLiteral("進む"));
+    forward->setText(tr("進む"));
     forward->setEnabled(false);
     home->setEnabled(isReady());
     connect(home, &QToolButton::clicked, this, [this] { openPage(pageUrl(kContentsPage)); });
@@ -128,7 +129,7 @@ QWidget* HelpViewer::makeKeywordTab()
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(4, 4, 4, 4);
-    auto* prompt = new QLabel(QStringLiteral("調べたいことばを入力してください(&W):"));
+    auto* prompt = new QLabel(tr("調べたいことばを入力してください(&W):"));
     m_searchBox = new QLineEdit;
     m_searchBox->setObjectName(QStringLiteral("searchBox"));
     prompt->setBuddy(m_searchBox);
@@ -164,12 +165,12 @@ void HelpViewer::openHelpFile()
 {
     const QFileInfo info(m_helpFile);
     if (!info.isFile() || !info.isReadable()) {
-        showFailure(QStringLiteral("ファイルが見つからないか、読むことができません。"));
+        showFailure(tr("ファイルが見つからないか、読むことができません。"));
         return;
     }
     m_namespace = QHelpEngineCore::namespaceName(m_helpFile);
     if (m_namespace.isEmpty()) {
-        showFailure(QStringLiteral("ヘルプファイルの形式が正しくありません。"));
+        showFailure(tr("ヘルプファイルの形式が正しくありません。"));
         return;
     }
     // The collection is only a cache: one that cannot be used is thrown away and made anew, and
@@ -196,12 +197,17 @@ void HelpViewer::openHelpFile()
         }
     }
     if (!m_engine) {
-        showFailure(QStringLiteral("ヘルプの作業用ファイル「%1」を作れませんでした。%2")
+        showFailure(tr("ヘルプの作業用ファイル「%1」を作れませんでした。%2")
                         .arg(QDir::toNativeSeparators(collection), error),
                     false);
         return;
     }
     m_browser->setHelpEngine(m_engine);
+    // Contents and keywords of the pages in the game's language only.
+    const QString language = pageLanguage();
+    if (!m_engine->customFilters().contains(language))
+        m_engine->addCustomFilter(language, {language});
+    m_engine->setCurrentFilter(language);
 }
 
 bool HelpViewer::registerHelpFile(QHelpEngine* engine) const
@@ -220,15 +226,18 @@ bool HelpViewer::registerHelpFile(QHelpEngine* engine) const
 
 void HelpViewer::showFailure(const QString& reason, bool helpFileAtFault)
 {
-    const QString advice =
-        helpFileAtFault
-            ? QStringLiteral("<p>GAL PORTRAIT のプログラムと同じフォルダに、"
-                             "ヘルプファイル portrait.hlp があるかを確かめてください。</p>")
-            : QString();
-    m_browser->setHtml(QStringLiteral("<h2>ヘルプを表示できません</h2>"
-                                      "<p>ヘルプファイル「%1」を開けませんでした。</p>"
-                                      "<p>%2</p>%3")
-                           .arg(m_helpFile.toHtmlEscaped(), reason.toHtmlEscaped(), advice));
+    const QString cannotOpen = tr("ヘルプファイル「%1」を開けませんでした。");
+    QString page = QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
+                       .arg(tr("ヘルプを表示できません"),
+                            cannotOpen.arg(m_helpFile.toHtmlEscaped()), reason.toHtmlEscaped());
+    if (helpFileAtFault) {
+        // The program's and the help file's names are the same in every language.
+        const QString advice =
+            tr("%1 のプログラムと同じフォルダに、ヘルプファイル %2 があるかを確かめてください。");
+        page += QStringLiteral("<p>%1</p>")
+                    .arg(advice.arg(QStringLiteral("GAL PORTRAIT"), kHelpFileName));
+    }
+    m_browser->setHtml(page);
 }
 
 QUrl HelpViewer::currentPage() const
@@ -236,9 +245,20 @@ QUrl HelpViewer::currentPage() const
     return isReady() ? m_browser->source() : QUrl();
 }
 
+QString HelpViewer::pageLanguage()
+{
+    //: The language of the help pages to show: their folder and filter in the help file.
+    return tr("ja", "help pages");
+}
+
 QUrl HelpViewer::pageUrl(const QString& page) const
 {
-    return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, page));
+    // The Japanese pages lie at the top of the help file, those of another language in a folder
+    // named after it.
+    const QString language = pageLanguage();
+    const QString folder =
+        language == QLatin1String("ja") ? QString() : language + QLatin1Char('/');
+    return QUrl(QStringLiteral("qthelp://%1/doc/%2%3").arg(m_namespace, folder, page));
 }
 
 void HelpViewer::openPage(const QUrl& url)

@@ -36,6 +36,8 @@ public:
     // False when the help file could not be opened; the page pane then says why.
     bool isReady() const { return m_engine != nullptr; }
     QUrl currentPage() const;
+    // "ja" or "en": the help follows the game's catalogue.
+    static QString pageLanguage();
 
     // The three ways in; each brings the window to the front.
     void showContents();

@@ -27,7 +27,7 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
 
     // Created back to front, so the later ones lie on top and the tab order runs from the name
     // box to OK.
-    m_congratulation = new QLabel(QStringLiteral(" おめでとう!  記録更新です"), this);
+    m_congratulation = new QLabel(tr(" おめでとう!  記録更新です"), this);
     m_congratulation->setObjectName(QStringLiteral("congratulation"));
     m_congratulation->setGeometry(18, 12, 149, 49);
     m_congratulation->setFont(gameFont(FontFace::MsMincho, 15, true));
@@ -36,7 +36,7 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     fillBackground(m_congratulation, kCongratulationBackground);
     setPaletteColor(m_congratulation, QPalette::WindowText, kCongratulationText);
 
-    m_namePrompt = new QLabel(QStringLiteral("Name : "), this);
+    m_namePrompt = new QLabel(tr("Name : "), this);
     m_namePrompt->setObjectName(QStringLiteral("namePrompt"));
     m_namePrompt->setGeometry(18, 72, 67, 21);
     m_namePrompt->setFont(gameFont(FontFace::TimesNewRoman, 12, true));
@@ -50,7 +50,7 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     m_nameBox->setValidator(new NameValidator(m_nameBox));
     setPaletteColor(m_nameBox, QPalette::Base, kNameBoxBackground);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setGeometry(178, 16, 41, 21);
     m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 12));

@@ -10,6 +10,7 @@
 #include "records/record_name.h"
 #include "records/record_number.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -18,6 +19,11 @@
 namespace gp {
 
 namespace {
+
+struct RecordMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordMessages)
+};
 
 // Two instances saving at once wait this long for each other; a save takes milliseconds.
 constexpr int kLockTimeoutMs = 2000;
@@ -110,14 +116,16 @@ bool recordAccepted(const Record& record, const LoadedRecord& loaded)
 
 QString saveFailedMessage(const QString& filePath)
 {
-    return QStringLiteral("記録を保存できませんでした。\n") + QDir::toNativeSeparators(filePath);
+    return RecordMessages::tr("記録を保存できませんでした。") + QLatin1Char('\n') +
+           QDir::toNativeSeparators(filePath);
 }
 
 QString unreadableRecordMessage(const QString& filePath)
 {
-    return QStringLiteral("記録のファイルを読むことができません。\n") +
-           QDir::toNativeSeparators(filePath) +
-           QStringLiteral("\n既定の記録で遊べますが、記録は保存されません。");
+    const QString unreadable = RecordMessages::tr("記録のファイルを読むことができません。");
+    const QString advice = RecordMessages::tr("既定の記録で遊べますが、記録は保存されません。");
+    return unreadable + QLatin1Char('\n') + QDir::toNativeSeparators(filePath) + QLatin1Char('\n') +
+           advice;
 }
 
 } // namespace gp

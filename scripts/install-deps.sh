@@ -9,11 +9,13 @@ set -euo pipefail
 pkgs=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-documentation-tools libqt6sql6-sqlite
     qt6-translations-l10n
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     xvfb xauth xdotool openbox
+    # the end-to-end test reads the program's accessibility tree over AT-SPI
+    dbus-daemon at-spi2-core
     # the Debian package, and what checks it and the licences (make test)
     dpkg-dev build-essential debhelper
     reuse lintian devscripts appstream desktop-file-utils man-db groff-base

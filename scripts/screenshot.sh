@@ -4,7 +4,8 @@
 #
 # screenshot.sh [PROGRAM [OUT_PNG]]: the README's picture of the main window, taken from the real
 # program (default build/bin/gal-portrait) on an X server of its own (Xvfb) at scale 1, with a
-# fresh configuration and cache so the record shows its default. The same build gives the same
+# fresh configuration and cache so the record shows its default; in the language of LANG
+# (C.UTF-8, which plays in Japanese, when unset). The same build gives the same
 # bytes: the window is grabbed until two grabs agree, and the PNG carries no time stamps.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,7 +34,7 @@ read -r -t 15 number <"$scratch/displayfd" || { echo "Xvfb did not start" >&2; e
 
 mkdir -p "$scratch/config" "$scratch/cache" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
-env -i PATH="$PATH" HOME="$scratch" DISPLAY=":$number" LANG=C.UTF-8 \
+env -i PATH="$PATH" HOME="$scratch" DISPLAY=":$number" LANG="${LANG:-C.UTF-8}" \
     XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
     XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 \
     SDL_AUDIODRIVER=dummy "$program" >"$scratch/program.log" 2>&1 &

@@ -12,18 +12,20 @@ namespace gp {
 
 namespace {
 
+// The Windows faces' own names are data, not text to translate: written as escapes they stay
+// apart from the game's Japanese texts, which all go through the translation functions.
 QStringList families(FontFace face)
 {
     switch (face) {
     case FontFace::MsMincho:
-        return {QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
+        return {QStringLiteral(u"\uFF2D\uFF33 \u660E\u671D"), QStringLiteral("MS Mincho"),
                 QStringLiteral("IPAMincho")};
     case FontFace::MsGothic:
-        return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                QStringLiteral("IPAGothic")};
+        return {QStringLiteral(u"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF"),
+                QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")};
     case FontFace::MsPGothic:
-        return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                QStringLiteral("IPAPGothic")};
+        return {QStringLiteral(u"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF"),
+                QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
     case FontFace::TimesNewRoman:
         return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
     }

@@ -32,8 +32,11 @@ constexpr int kRoomBelowStatusFrame = 65;
 
 QString partName(int part)
 {
-    static const char* const names[kPartCount] = {"右眉", "左眉", "右目", "左目", "鼻", "口"};
-    return QString::fromUtf8(names[part]);
+    static const char* const names[kPartCount] = {
+        QT_TRANSLATE_NOOP("gp::MainWindow", "右眉"), QT_TRANSLATE_NOOP("gp::MainWindow", "左眉"),
+        QT_TRANSLATE_NOOP("gp::MainWindow", "右目"), QT_TRANSLATE_NOOP("gp::MainWindow", "左目"),
+        QT_TRANSLATE_NOOP("gp::MainWindow", "鼻"),   QT_TRANSLATE_NOOP("gp::MainWindow", "口")};
+    return MainWindow::tr(names[part]);
 }
 
 QString partObjectName(int girl, int part)
@@ -66,7 +69,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_transparentDragIcon = new Sprite(central);
     m_transparentDragIcon->setPicture(QStringLiteral("invisible_cursor"), {32, 32}, false);
     m_transparentDragIcon->moveTo(610, 259);
-    m_transparentDragIcon->setAccessibleName(QStringLiteral("透明なドラッグアイコン"));
+    m_transparentDragIcon->setAccessibleName(tr("透明なドラッグアイコン"));
     buildPlayAreas(central);
     m_statusFrame = new StatusFrame(central);
 
@@ -93,8 +96,7 @@ void MainWindow::buildPlayAreas(QWidget* central)
         auto* area = new Backdrop(background[girl], central);
         area->setObjectName(QStringLiteral("playArea") + letter);
         area->setGeometry(8, 8, 554, 403);
-        area->setAccessibleName(girl == GirlA ? QStringLiteral("少女 A")
-                                              : QStringLiteral("少女 B"));
+        area->setAccessibleName(girl == GirlA ? tr("少女 A") : tr("少女 B"));
         area->setPicture(pre + QStringLiteral("blank"), {kFaceWidth, kFaceHeight});
         m_playAreas[girl] = area;
 
@@ -109,13 +111,13 @@ void MainWindow::buildPlayAreas(QWidget* central)
 
         auto* face = new Sprite(area);
         face->setObjectName(QStringLiteral("completeFace") + letter);
-        face->setAccessibleName(QStringLiteral("完成した顔"));
+        face->setAccessibleName(tr("完成した顔"));
         face->setPicture(pre + QStringLiteral("complete"), {kFaceWidth, kFaceHeight});
         m_completeFaces[girl] = face;
 
         auto* cover = new Backdrop(kCoverColor, area);
         cover->setObjectName(QStringLiteral("cover") + letter);
-        cover->setAccessibleName(QStringLiteral("カバー"));
+        cover->setAccessibleName(tr("カバー"));
         cover->setGeometry(girl == GirlA ? 0 : -88, 0, 440, 402);
         m_covers[girl] = cover;
     }

@@ -6,9 +6,24 @@
 
 #include "game/face_geometry.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace gp {
+
+namespace {
+
+struct MainMenu
+{
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
+};
+
+} // namespace
+
+QString soundSwitchCaption(bool soundOn)
+{
+    return soundOn ? MainMenu::tr("ON") : MainMenu::tr("OFF");
+}
 
 MenuActions addMenus(QMenuBar* bar)
 {
@@ -24,29 +39,29 @@ MenuActions addMenus(QMenuBar* bar)
     };
     MenuActions a;
 
-    QMenu* game = addMenu("gameMenu", QStringLiteral("ゲーム"));
-    a.start = addAction(game, "startAction", QStringLiteral("ゲーム開始"));
-    a.stop = addAction(game, "stopAction", QStringLiteral("ゲーム中止"));
+    QMenu* game = addMenu("gameMenu", MainMenu::tr("ゲーム"));
+    a.start = addAction(game, "startAction", MainMenu::tr("ゲーム開始"));
+    a.stop = addAction(game, "stopAction", MainMenu::tr("ゲーム中止"));
     game->addSeparator();
-    a.quit = addAction(game, "quitAction", QStringLiteral("終了"));
+    a.quit = addAction(game, "quitAction", MainMenu::tr("終了"));
 
-    a.girlMenu = addMenu("girlMenu", QStringLiteral("少女の選択"));
-    a.girls[GirlA] = addAction(a.girlMenu, "girlAAction", QStringLiteral("少女 A"));
-    a.girls[GirlB] = addAction(a.girlMenu, "girlBAction", QStringLiteral("少女 B"));
+    a.girlMenu = addMenu("girlMenu", MainMenu::tr("少女の選択"));
+    a.girls[GirlA] = addAction(a.girlMenu, "girlAAction", MainMenu::tr("少女 A"));
+    a.girls[GirlB] = addAction(a.girlMenu, "girlBAction", MainMenu::tr("少女 B"));
     for (QAction* girl : a.girls)
         girl->setCheckable(true);
     a.girls[GirlA]->setChecked(true);
 
-    QMenu* sound = addMenu("soundMenu", QStringLiteral("サイレントモード"));
-    a.soundSwitch = addAction(sound, "soundSwitchAction", QStringLiteral("ON"));
+    QMenu* sound = addMenu("soundMenu", MainMenu::tr("サイレントモード"));
+    a.soundSwitch = addAction(sound, "soundSwitchAction", soundSwitchCaption(true));
 
-    QMenu* help = addMenu("helpMenu", QStringLiteral("ヘルプ"));
-    a.helpContents = addAction(help, "helpContentsAction", QStringLiteral("目次"));
-    a.helpSearch = addAction(help, "helpSearchAction", QStringLiteral("キーワードで検索"));
+    QMenu* help = addMenu("helpMenu", MainMenu::tr("ヘルプ"));
+    a.helpContents = addAction(help, "helpContentsAction", MainMenu::tr("目次"));
+    a.helpSearch = addAction(help, "helpSearchAction", MainMenu::tr("キーワードで検索"));
     help->addSeparator();
-    a.helpOnHelp = addAction(help, "helpOnHelpAction", QStringLiteral("ヘルプについて"));
+    a.helpOnHelp = addAction(help, "helpOnHelpAction", MainMenu::tr("ヘルプについて"));
     help->addSeparator();
-    a.about = addAction(help, "aboutAction", QStringLiteral("バージョン情報"));
+    a.about = addAction(help, "aboutAction", MainMenu::tr("バージョン情報"));
     return a;
 }
 

@@ -6,6 +6,8 @@
 
 // The main window's menus: the game, the girl, the sound switch and the help.
 
+#include <QString>
+
 #include <array>
 
 class QAction;
@@ -28,6 +30,9 @@ struct MenuActions
     QAction* helpOnHelp = nullptr;
     QAction* about = nullptr;
 };
+
+// The sound switch's caption: "ON" while the cues are heard, "OFF" while they are silenced.
+QString soundSwitchCaption(bool soundOn);
 
 // Fills the menu bar with the game's menus.
 MenuActions addMenus(QMenuBar* bar);

@@ -33,7 +33,7 @@ void makeOutline(QWidget* parent, QRect place)
 {
     auto* outline = new OutlineBox(parent);
     outline->setGeometry(place);
-    outline->setAccessibleName(QStringLiteral("枠"));
+    outline->setAccessibleName(StatusFrame::tr("枠"));
 }
 
 } // namespace
@@ -44,7 +44,7 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(566, 9, 154, 399);
     fillBackground(this, kStatusFrameBackground);
-    setAccessibleName(QStringLiteral("状況"));
+    setAccessibleName(tr("状況"));
 
     const QFont mincho9 = gameFont(FontFace::MsMincho, 9);
     const QFont mincho12 = gameFont(FontFace::MsMincho, 12);
@@ -55,38 +55,33 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     makeOutline(this, QRect(13, 123, 135, 52)); // around the score
     makeOutline(this, QRect(17, 28, 126, 77));  // around the record
     makeOutline(this, QRect(4, 321, 147, 70));  // around the hint
-    makeCaptionLabel(this, QStringLiteral("メッセージ"), QRect(21, 325, 102, 23), mincho12,
+    makeCaptionLabel(this, tr("メッセージ"), QRect(21, 325, 102, 23), mincho12,
                      systemColor(QPalette::Base));
-    makeCaptionLabel(this, QStringLiteral("2分"), QRect(53, 214, 21, 16), mincho9,
-                     kStatusFrameBackground);
-    makeCaptionLabel(this, QStringLiteral("1分"), QRect(89, 214, 21, 13), mincho9,
-                     kStatusFrameBackground);
-    makeCaptionLabel(this, QStringLiteral("0分"), QRect(125, 214, 19, 12), mincho9,
-                     kStatusFrameBackground, kLastMinuteMarkText);
+    makeCaptionLabel(this, tr("2分"), QRect(53, 214, 21, 16), mincho9, kStatusFrameBackground);
+    makeCaptionLabel(this, tr("1分"), QRect(89, 214, 21, 13), mincho9, kStatusFrameBackground);
+    makeCaptionLabel(this, tr("0分"), QRect(125, 214, 19, 12), mincho9, kStatusFrameBackground,
+                     kLastMinuteMarkText);
     makeOutline(this, QRect(11, 192, 137, 76)); // around the time gauge
-    makeCaptionLabel(this, QStringLiteral("残り時間"), QRect(27, 182, 102, 20), mincho12,
+    makeCaptionLabel(this, tr("残り時間"), QRect(27, 182, 102, 20), mincho12,
                      kTimeCaptionBackground);
-    makeCaptionLabel(this, QStringLiteral("Heigh Score"), QRect(25, 19, 102, 23), times12,
+    makeCaptionLabel(this, tr("Heigh Score"), QRect(25, 19, 102, 23), times12,
                      kStatusFrameBackground);
-    makeCaptionLabel(this, QStringLiteral("Score"), QRect(28, 113, 71, 23), times12,
-                     kStatusFrameBackground);
-    makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9,
-                     kStatusFrameBackground);
+    makeCaptionLabel(this, tr("Score"), QRect(28, 113, 71, 23), times12, kStatusFrameBackground);
+    makeCaptionLabel(this, tr("3分"), QRect(20, 214, 21, 13), mincho9, kStatusFrameBackground);
 
     m_score = makePanel(this, QRect(24, 139, 114, 27), pgothic9, kScorePanelText,
-                        kScorePanelBackground, QStringLiteral("Score"));
+                        kScorePanelBackground, tr("Score"));
     m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kTimeGaugeText,
-                            kTimeGaugeBackground, QStringLiteral("残り時間"));
+                            kTimeGaugeBackground, tr("残り時間"));
     m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kHintPanelText,
-                       kHintPanelBackground, QStringLiteral("メッセージ"));
-    m_recordHolder =
-        makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
-                  kRecordHolderText, kRecordHolderBackground, QStringLiteral("記録保持者"));
+                       kHintPanelBackground, tr("メッセージ"));
+    m_recordHolder = makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
+                               kRecordHolderText, kRecordHolderBackground, tr("記録保持者"));
     m_recordScore =
         makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true),
-                  kRecordScoreText, kRecordScoreBackground, QStringLiteral("Heigh Score"));
+                  kRecordScoreText, kRecordScoreBackground, tr("Heigh Score"));
 
-    m_done = new QPushButton(QStringLiteral("完了"), this);
+    m_done = new QPushButton(tr("完了"), this);
     m_done->setObjectName(QStringLiteral("doneButton"));
     m_done->setGeometry(24, 280, 107, 37);
     m_done->setFont(mincho12);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTest>
+#include <QTranslator>
 
 using namespace gp;
 
@@ -89,6 +90,34 @@ private slots:
             QCOMPARE(saved.holder, QStringLiteral("はなこ"));
             QCOMPARE(saved.score, std::int16_t(777));
             QCOMPARE(saved.checkValue, checkValue(saved));
+        }
+    }
+
+    void recordDoesNotDependOnTheLanguage()
+    {
+        // Won and saved in one language, it is the same file in the other, and accepted there.
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        QByteArray saved[2];
+        for (bool inEnglish : {false, true}) {
+            if (inEnglish)
+                QCoreApplication::installTranslator(&english);
+            GameFixture f;
+            f.controller->record().holder = QStringLiteral("はなこ");
+            f.controller->record().score = 777;
+            f.window->actions().quit->trigger();
+            saved[inEnglish] = readBytes(f.recordFile());
+        }
+        QCOMPARE(saved[true], saved[false]);
+        for (bool inEnglish : {true, false}) {
+            if (!inEnglish)
+                QCoreApplication::removeTranslator(&english);
+            GameFixture f(false);
+            QVERIFY(writeBytes(f.recordFile(), saved[!inEnglish]));
+            QVERIFY(f.controller->startUp());
+            QVERIFY(f.messages.isEmpty());
+            QCOMPARE(f.controller->record().holder, QStringLiteral("はなこ"));
+            QCOMPARE(f.controller->record().checkValue, checkValue(f.controller->record()));
         }
     }
 };

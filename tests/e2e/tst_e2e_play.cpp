@@ -9,6 +9,11 @@
 #include "game/face_geometry.h"
 #include "tests/support/test_files.h"
 
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -73,7 +78,7 @@ bool xdotool(const QString& args, QString* output = nullptr)
 {
     QProcess p;
     p.setProcessEnvironment(xEnvironment());
-    p.start(QStringLiteral("xdotool"), args.split(u' '));
+    p.start(QStringLiteral("xdotool"), args.split(u' ', Qt::SkipEmptyParts));
     if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
         p.exitCode() != 0)
         return false;
@@ -119,6 +124,47 @@ int asciiCheckValue(const QByteArray& name, int score)
     return static_cast<std::int16_t>(x & ~score);
 }
 
+// An object of the accessibility tree as AT-SPI names it: its program's bus name and its path.
+using Accessible = QPair<QString, QString>;
+
+QVariantList atspiCall(const QDBusConnection& bus, const Accessible& node, const char* interface,
+                       const char* method, const QVariantList& arguments = {})
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        node.first, node.second, QLatin1String(interface), QLatin1String(method));
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, kTimeoutMs).arguments();
+}
+
+QList<Accessible> childrenOf(const QDBusConnection& bus, const Accessible& node)
+{
+    const QVariantList reply = atspiCall(bus, node, "org.a11y.atspi.Accessible", "GetChildren");
+    QList<Accessible> children;
+    const auto list = reply.value(0).value<QDBusArgument>(); // a(so)
+    if (list.currentType() != QDBusArgument::ArrayType)
+        return children;
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString service;
+        QDBusObjectPath path;
+        list.beginStructure();
+        list >> service >> path;
+        list.endStructure();
+        children << Accessible(service, path.path());
+    }
+    list.endArray();
+    return children;
+}
+
+// Its "Name" or "Description".
+QString textOf(const QDBusConnection& bus, const Accessible& node, const char* property)
+{
+    const QVariantList reply =
+        atspiCall(bus, node, "org.freedesktop.DBus.Properties", "Get",
+                  {QStringLiteral("org.a11y.atspi.Accessible"), QLatin1String(property)});
+    return reply.value(0).value<QDBusVariant>().variant().toString();
+}
+
 } // namespace
 
 class TestE2EPlay : public QObject
@@ -128,6 +174,8 @@ class TestE2EPlay : public QObject
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QProcess> m_game;
     std::unique_ptr<QProcess> m_windowManager; // only where a test needs windows placed
+    std::unique_ptr<QProcess> m_sessionBus;    // only where a test reads the accessibility tree
+    QProcessEnvironment m_programEnvironment;  // added to the program's environment
     QRect m_window;                            // the main window on the screen
     QPoint m_area;                             // girl A's play area, top left, on the screen
     QPoint m_central;                          // the central widget below the menu bar
@@ -141,6 +189,10 @@ class TestE2EPlay : public QObject
         env.remove(QStringLiteral("XDG_CONFIG_HOME"));
         // No sound card here; SDL's dummy device still takes the cues as a card would.
         env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        // The game's own language unless a test asks for another.
+        for (const char* locale : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            env.remove(QLatin1String(locale));
+        env.insert(m_programEnvironment);
         m_game = std::make_unique<QProcess>();
         m_game->setProcessEnvironment(env);
         m_game->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -264,6 +316,48 @@ class TestE2EPlay : public QObject
         return xdotool(moves + "mouseup 1");
     }
 
+    // A session bus of the test's own, through which the program and the test reach the
+    // accessibility bus (at-spi-bus-launcher starts it on demand); the connection to that bus.
+    QDBusConnection accessibilityBus()
+    {
+        const QString runtime = m_home->filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        m_programEnvironment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_programEnvironment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"),
+                                    QStringLiteral("1"));
+        QProcessEnvironment env = xEnvironment();
+        env.insert(m_programEnvironment);
+        m_sessionBus = std::make_unique<QProcess>();
+        m_sessionBus->setProcessEnvironment(env);
+        m_sessionBus->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_sessionBus->start(QStringLiteral("dbus-daemon"),
+                            QStringLiteral("--session --nofork --print-address=1").split(u' '));
+        m_sessionBus->waitForReadyRead(kTimeoutMs);
+        const QString address = QString::fromLatin1(m_sessionBus->readLine().trimmed());
+        m_programEnvironment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        const QString name = QLatin1String(QTest::currentDataTag());
+        const QVariantList reply =
+            atspiCall(QDBusConnection::connectToBus(address, QStringLiteral("session ") + name),
+                      {QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus")},
+                      "org.a11y.Bus", "GetAddress");
+        return QDBusConnection::connectToBus(reply.value(0).toString(), name);
+    }
+
+    // The program's accessible objects, its application object first, as a screen reader
+    // finds them through the registry; empty until the program has registered.
+    static QList<Accessible> accessibleTree(const QDBusConnection& bus)
+    {
+        QList<Accessible> tree;
+        for (const Accessible& program :
+             childrenOf(bus, {QStringLiteral("org.a11y.atspi.Registry"),
+                              QStringLiteral("/org/a11y/atspi/accessible/root")}))
+            if (textOf(bus, program, "Name") == QLatin1String("GAL PORTRAIT"))
+                tree << program;
+        for (qsizetype i = 0; i < tree.size() && i < 500; ++i)
+            tree << childrenOf(bus, tree[i]);
+        return tree;
+    }
+
     void expectCleanExit()
     {
         QVERIFY(m_game->waitForFinished(kTimeoutMs));
@@ -323,11 +417,18 @@ private slots:
             if (screenShot().save(shot))
                 qWarning("the screen at the failure: %s", qPrintable(shot));
         }
+        xdotool("mouseup 1"); // a carry the failure left
         if (m_game && m_game->state() != QProcess::NotRunning) {
             m_game->kill();
             m_game->waitForFinished();
         }
         m_game.reset();
+        if (m_sessionBus) {
+            m_sessionBus->terminate();
+            m_sessionBus->waitForFinished();
+            m_sessionBus.reset();
+        }
+        m_programEnvironment.clear();
         if (m_windowManager) {
             m_windowManager->terminate();
             m_windowManager->waitForFinished();
@@ -374,6 +475,62 @@ private slots:
         expectCleanExit();
         if (!QTest::currentTestFailed())
             expectRecordOfHana();
+    }
+
+    void speaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("menus");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("English") << "LANG=en_US.UTF-8"
+                                 << "Game|Girl|Sound|Help"
+                                 << "Message|On the right eyebrow";
+        QTest::newRow("LANGUAGE first") << "LANGUAGE=ja LANG=en_US.UTF-8"
+                                        << "ゲーム|少女の選択|サイレントモード|ヘルプ"
+                                        << "メッセージ|右眉の上";
+    }
+
+    // The menu titles and a hint, read over AT-SPI as a screen reader reads them.
+    void speaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, menus);
+        QFETCH(QString, hint);
+        const QDBusConnection bus = accessibilityBus();
+        QVERIFY2(bus.isConnected(), "no accessibility bus");
+        for (const QString& variable : environment.split(u' '))
+            m_programEnvironment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QVERIFY(launch());
+        QVERIFY2(waitFor([this] { return locateMainWindow(); }), "no main window with a tray");
+        QList<Accessible> tree;
+        QVERIFY2(waitFor([&] { return (tree = accessibleTree(bus)).size() > 40; }),
+                 "the program is not on the accessibility bus");
+
+        // The menu bar: the one object whose children bear the menu titles.
+        bool menuBar = false;
+        Accessible panel;
+        for (const Accessible& node : tree) {
+            QStringList names;
+            for (const Accessible& child : childrenOf(bus, node))
+                names << textOf(bus, child, "Name");
+            menuBar = menuBar || names.join(u'|') == menus;
+            if (textOf(bus, node, "Name") == hint.section(u'|', 0, 0))
+                panel = node;
+        }
+        QVERIFY2(menuBar, qPrintable(menus));
+
+        // Carried over its own image, the right eyebrow names itself on the hint panel.
+        QVERIFY(chooseFromGameMenu(false));
+        QVERIFY2(waitFor([this] { return coverShown(); }), "the game did not start");
+        const QPoint grab = trayPlace(0).center();
+        QVERIFY(
+            xdotool(at(grab) + "mousedown 1 " + at(grab + QPoint(3, 0)) + at(grab + QPoint(4, 1))));
+        QString shown;
+        QVERIFY2(waitFor([&] {
+                     return (shown = textOf(bus, panel, "Description")) == hint.section(u'|', 1);
+                 }),
+                 qPrintable(shown));
+        QVERIFY(xdotool("mouseup 1"));
     }
 
     void refusesAnEditedRecord()

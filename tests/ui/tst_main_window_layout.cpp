@@ -4,6 +4,9 @@
 
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
+#include "game/hint_tick.h"
+#include "media/about_dialog.h"
+#include "records/new_record_dialog.h"
 #include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
@@ -16,11 +19,52 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace gp;
+
+namespace {
+
+// Nothing when the text, drawn unclipped as the widget draws it (a label in its contents, a
+// button in its style's contents, a status panel inside its bevels), inks only its box; else what
+// it inks. The faint edge of anti-aliasing does not count.
+QString overflow(QWidget* w, const QString& text)
+{
+    QRect box = w->rect().adjusted(2, 2, -2, -2);
+    int flags = Qt::AlignCenter;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        box = label->contentsRect();
+        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const QPoint origin(2 * box.width(), 2 * box.height());
+    QImage canvas(box.size() * 5, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    QPainter painter(&canvas);
+    painter.setFont(w->font());
+    painter.drawText(QRect(origin, box.size()), flags | Qt::TextDontClip, text);
+    painter.end();
+    QRect inked;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qGray(canvas.pixel(x, y)) < 64)
+                inked |= QRect(QPoint(x, y) - origin, QSize(1, 1));
+    if (inked.isNull() || QRect(QPoint(), box.size()).contains(inked))
+        return {};
+    QString where;
+    QDebug(&where) << text << "inks" << inked << "outside" << box.size();
+    return where;
+}
+
+} // namespace
 
 class TestMainWindowLayout : public QObject
 {
@@ -93,6 +137,57 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(m_window->statusFrame()->doneButton())
                      ->text(QAccessible::Name),
                  QStringLiteral("完了"));
+    }
+
+    void everyTextFitsItsBox_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Japanese") << false;
+        QTest::newRow("English") << true;
+    }
+    void everyTextFitsItsBox()
+    {
+        QFETCH(bool, english);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        if (english)
+            QCoreApplication::installTranslator(&catalogue);
+        MainWindow window;
+        Record newRecord;
+        NewRecordDialog record(newRecord);
+        AboutDialog about;
+        QStringList overflows;
+        int measured = 0;
+        const auto measure = [&](QWidget* w, const QString& text) {
+            overflows << overflow(w, text);
+            measured += !text.isEmpty();
+        };
+        for (QWidget* parent :
+             {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
+            for (QWidget* w : parent->findChildren<QWidget*>()) {
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    measure(w, label->text());
+                else if (auto* button = qobject_cast<QPushButton*>(w))
+                    measure(w, button->text());
+            }
+        // Every hint: the part names, and the four directions the tick itself gives from the
+        // face's far corners.
+        StatusPanel* hintPanel = window.statusFrame()->hintPanel();
+        for (int part = 0; part < kPartCount; ++part)
+            measure(hintPanel, partHintText(part));
+        GameState state;
+        state.dragging = true;
+        for (int tick = 0; tick < 4; ++tick) {
+            state.pointerZone = PointerZone::PlayArea;
+            state.pointerX = std::int16_t(tick < 2 ? 0 : kFaceWidth - 1);
+            state.pointerY = std::int16_t(tick < 2 ? 0 : kFaceHeight - 1);
+            hintTick(state, window);
+            measure(hintPanel, hintPanel->caption());
+        }
+        // Nine in the status frame, three and five in the dialogs, ten hints.
+        QCOMPARE(measured, 27);
+        overflows.removeAll(QString());
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
     }
 
     void coverHidesTheFaceButNotTheTray()

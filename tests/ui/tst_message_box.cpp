@@ -17,6 +17,46 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private slots:
+    void languageFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("english");
+        const auto row = [](const char* name, const char* tags, QLocale::Language language,
+                            bool english) {
+            QTest::newRow(name) << QString::fromLatin1(tags).split(u',', Qt::SkipEmptyParts)
+                                << int(language) << english;
+        };
+        row("LANG=C.UTF-8", "C", QLocale::C, false);
+        row("LANG=ja_JP", "ja-JP,ja-Jpan-JP,ja", QLocale::Japanese, false);
+        row("LANG=en_US", "en-US,en-Latn-US,en", QLocale::English, true);
+        row("LANGUAGE=ja LANG=en_US", "ja,ja-Jpan-JP,ja-JP", QLocale::Japanese, false);
+        row("LANGUAGE=fr:ja LANG=fr_FR", "fr,fr-FR,ja,ja-JP", QLocale::French, false);
+        row("LANGUAGE=fr:en:ja", "fr,fr-FR,en,en-US,ja", QLocale::French, true);
+        row("LANG=de_DE", "de-DE,de-Latn-DE,de", QLocale::German, true);
+        row("Jamaican is not Japanese", "jam-JM,jam", QLocale::AnyLanguage, true);
+    }
+    void languageFollowsTheDesktop()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(int, language);
+        QFETCH(bool, english);
+        QCOMPARE(chooseGameLanguage(uiLanguages, QLocale::Language(language)) ==
+                     GameLanguage::English,
+                 english);
+    }
+
+    // Runs before Qt's Japanese is loaded: once the catalogues are in, they stay for the whole
+    // program.
+    void englishGameKeepsQtsEnglish()
+    {
+        QVERIFY(installTranslations(*qApp, GameLanguage::English));
+        QCOMPARE(QCoreApplication::translate("MainMenu", "サイレントモード"),
+                 QStringLiteral("Sound"));
+        const auto box = makeMessageBox(nullptr, MessageKind::Confirmation, QStringLiteral("x"));
+        QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+    }
+
     void buttonsAndTextMenusSpeakJapanese()
     {
         QVERIFY(installQtJapanese(*qApp) >= 1);
