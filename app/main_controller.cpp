@@ -111,24 +111,40 @@ void MainController::endProgram()
 void MainController::saveRecord()
 {
     m_state.recordCheckValue = checkValue(m_state);
-    if (!m_store->save(m_state))
-        showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
+    QString failure;
+    if (!m_store->save(m_state, &failure))
+        showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath(), failure));
+}
+
+void MainController::saveUnasked(bool screenAlive)
+{
+    // A name typed into the new-record dialog counts as confirmed.
+    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
+        if (screenAlive)
+            dialog->takeName();
+        else
+            dialog->keepTypedName();
+    }
+    m_state.recordCheckValue = checkValue(m_state);
+    QString failure;
+    if (!m_store->save(m_state, &failure))
+        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath(), failure)));
 }
 
 void MainController::endSession()
 {
     if (m_ending)
         return;
-    // A name typed into the new-record dialog counts as confirmed.
-    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
-        if (auto* ok = dialog->findChild<QPushButton*>())
-            ok->click();
-    }
-    m_state.recordCheckValue = checkValue(m_state);
-    // No message box: nobody is there to close it.
-    if (!m_store->save(m_state))
-        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath())));
+    saveUnasked(true);
     endProgram();
+}
+
+void MainController::saveOnExit()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    saveUnasked(false);
 }
 
 bool MainController::quit()

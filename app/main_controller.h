@@ -64,6 +64,9 @@ public:
     // The desktop session ends or the process is told to terminate: saves the record as a
     // confirmed exit does and ends the program without asking.
     void endSession();
+    // The process is ending by a way of its own (exit() called where it broke, the display
+    // lost): saves the record unless that was done or refused already. Touches no window.
+    void saveOnExit();
 
     void startGame();
     void stopGame();
@@ -79,6 +82,9 @@ private:
     void playCue(const QString& cue);
     // Recomputes the check value and saves the record; tells the player when that failed.
     void saveRecord();
+    // The same with nobody there to answer: the name being typed counts, a failure goes to the
+    // log. screenAlive: the name dialog may still be closed.
+    void saveUnasked(bool screenAlive);
     void endProgram();
     void openNewRecordDialog();
 

@@ -80,11 +80,21 @@ QString NewRecordDialog::scoreCaption(std::int16_t score)
     return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
 }
 
-void NewRecordDialog::takeName()
+void NewRecordDialog::keepTypedName()
 {
     m_state.recordHolder = trimName(m_nameBox->text());
+}
+
+void NewRecordDialog::takeName()
+{
+    keepTypedName();
     emit recordNamed(m_state.recordHolder, scoreCaption(m_state.recordScore));
     accept();
+}
+
+void NewRecordDialog::reject()
+{
+    takeName();
 }
 
 } // namespace gp
