@@ -77,18 +77,31 @@ private slots:
         QCOMPARE(saved.recordCheckValue, checkValue(saved));
     }
 
+    void nameBeingTypedIsKept_data()
+    {
+        QTest::addColumn<bool>("displayLost"); // the process exits where it stands; no signal
+        QTest::newRow("SIGTERM") << false;
+        QTest::newRow("display lost") << true;
+    }
     void nameBeingTypedIsKept()
     {
+        QFETCH(bool, displayLost);
         GameFixture f;
         endProgramWithSession(*f.controller);
         f.state.recordScore = 900; // as the game does before it asks for the name
         NewRecordDialog dialog(f.state, f.window.get());
         dialog.show();
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
-        QVERIFY(::raise(SIGTERM) == 0);
-        QTRY_COMPARE(f.programEnds, 1);
+        if (displayLost) {
+            f.controller->saveOnExit();
+        } else {
+            QVERIFY(::raise(SIGTERM) == 0);
+            QTRY_COMPARE(f.programEnds, 1);
+        }
         QCOMPARE(savedRecord(f.recordFile()).recordHolder, QStringLiteral("Hana"));
         QCOMPARE(savedRecord(f.recordFile()).recordScore, 900);
+        // Without a display, no window is touched.
+        QCOMPARE(dialog.isVisible(), displayLost);
     }
 
     void fileSizeLimitGivesTheMessage()
@@ -128,7 +141,10 @@ private slots:
         f.state.recordScore = 999;
         f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 3);
-        QCOMPARE(f.messages[2], saveFailedMessage(f.recordFile()) + "|warning");
+        QCOMPARE(f.messages[2],
+                 saveFailedMessage(f.recordFile(),
+                                   QStringLiteral("記録のファイルを読むことができません。")) +
+                     "|warning");
         QCOMPARE(f.programEnds, 1);
         QCOMPARE(QFileInfo(f.recordFile()).size(), MaxRecordFileSize + 1);
     }

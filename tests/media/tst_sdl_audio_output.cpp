@@ -68,7 +68,8 @@ private slots:
         QTest::newRow("100 Hz, 100 KB") << waveFile(1, 100, 1, 8, 100000);
         QTest::newRow("ten seconds") << waveFile(1, 8000, 1, 8, 80000);
         QTest::newRow("three channels") << waveFile(1, 44100, 3, 16, 6000);
-        QTest::newRow("chunk beyond the file") << waveFile(1, 44100, 1, 16, 100).chopped(50);
+        QTest::newRow("chunk short by a byte") << waveFile(1, 44100, 1, 16, 100).chopped(1);
+        QTest::newRow("chunk short by 8 bytes") << waveFile(1, 44100, 1, 16, 100).chopped(8);
     }
 
     void unplayableFilesTouchNoDevice()
@@ -83,6 +84,23 @@ private slots:
         QVERIFY(!out.play(file, PlayMode::Synchronous)); // the beep stands in
         QVERIFY(clock.elapsed() < 500);
         QCOMPARE(out.openAttempts(), 0);
+    }
+
+    void ratesAtTheLimitsPlay_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::newRow("8 kHz") << 8000;
+        QTest::newRow("192 kHz") << 192000;
+    }
+
+    void ratesAtTheLimitsPlay()
+    {
+        QFETCH(int, rate);
+        QTemporaryDir dir;
+        const QString file = cueFile(dir, waveFile(1, rate, 1, 16, rate / 10));
+        SdlAudioOutput out;
+        QVERIFY(out.play(file, PlayMode::Synchronous));
+        QCOMPARE(out.openAttempts(), 1);
     }
 
     void longCueHoldsUpOneSecondAtMost()
@@ -103,14 +121,15 @@ private slots:
         QTest::addColumn<QByteArray>("driver");
         QTest::addColumn<QString>("diskFile");
         QTest::newRow("no such driver") << QByteArray("gp-no-such-driver") << QString();
-        QTest::newRow("device will not open") << QByteArray("disk") << "/nonexistent/out.raw";
+        QTest::newRow("device will not open") << QByteArray("disk") << "missing/out.raw";
     }
 
     void noDeviceIsSilentAndAskedForOnce()
     {
         QFETCH(QByteArray, driver);
         QFETCH(QString, diskFile);
-        useDriver(driver, diskFile);
+        QTemporaryDir dir;
+        useDriver(driver, diskFile.isEmpty() ? diskFile : dir.filePath(diskFile));
         SdlAudioOutput out;
         QElapsedTimer clock;
         clock.start();
