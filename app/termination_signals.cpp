@@ -19,13 +19,13 @@ namespace gp {
 
 namespace {
 
-constexpr std::array<int, 3> Handled = {SIGTERM, SIGHUP, SIGINT};
+constexpr std::array<int, 3> kHandledSignals = {SIGTERM, SIGHUP, SIGINT};
 
 int g_writeFd = -1;
 // Where no descriptor could be had, the handler leaves the signal here for a timer to find.
 volatile std::sig_atomic_t g_pending = 0;
-std::array<struct sigaction, Handled.size()> g_previous{};
-std::array<bool, Handled.size()> g_installed{};
+std::array<struct sigaction, kHandledSignals.size()> g_previous{};
+std::array<bool, kHandledSignals.size()> g_installed{};
 
 void onSignal(int signalNumber)
 {
@@ -67,19 +67,19 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     // No SA_RESTART: a blocking call the signal interrupts returns, rather than holding the
     // event loop away from the signal.
     action.sa_flags = 0;
-    for (std::size_t i = 0; i < Handled.size(); ++i) {
-        g_installed[i] = ::sigaction(Handled[i], &action, &g_previous[i]) == 0;
+    for (std::size_t i = 0; i < kHandledSignals.size(); ++i) {
+        g_installed[i] = ::sigaction(kHandledSignals[i], &action, &g_previous[i]) == 0;
         if (!g_installed[i])
             qWarning("signal %d cannot be caught (%s); it ends the program without saving",
-                     Handled[i], std::strerror(errno));
+                     kHandledSignals[i], std::strerror(errno));
     }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    for (std::size_t i = 0; i < Handled.size(); ++i)
+    for (std::size_t i = 0; i < kHandledSignals.size(); ++i)
         if (g_installed[i])
-            ::sigaction(Handled[i], &g_previous[i], nullptr);
+            ::sigaction(kHandledSignals[i], &g_previous[i], nullptr);
     g_installed = {};
     delete m_notifier;
     if (m_readFd >= 0) {

@@ -83,7 +83,7 @@ std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
 {
     // A FIFO, a device or a folder under a cue's name is refused before anything is read: the
     // interface would wait on it for good.
-    const PlainFileBytes file = readPlainFile(path, MaxCueFileSize);
+    const PlainFileBytes file = readPlainFile(path, kMaxCueFileSize);
     if (file.state != PlainFileState::Read)
         return std::nullopt;
     return decodeCue(file.bytes, {kFormat, kChannels, kRate});

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "game/game_state.h"
+#include "records/record.h"
 
 #include <QDialog>
 
@@ -23,10 +23,11 @@ class NewRecordDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NewRecordDialog(GameState& state, QWidget* parent = nullptr);
+    explicit NewRecordDialog(Record& record, QWidget* parent = nullptr);
 
-    // What OK does: the name into the record and the panels, and the dialog closed.
-    void takeName();
+    // What OK does: the trimmed name becomes the record's holder, and the dialog closes.
+    void confirmName();
+
     // The name typed so far into the record, and nothing else: for an end in which the display
     // may already be gone.
     void keepTypedName();
@@ -40,7 +41,7 @@ signals:
     void recordNamed(const QString& holderCaption, const QString& scoreCaption);
 
 private:
-    GameState& m_state;
+    Record& m_record;
     QLabel* m_congratulation;
     QLabel* m_namePrompt;
     QLineEdit* m_nameBox;

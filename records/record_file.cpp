@@ -11,7 +11,7 @@ namespace gp {
 
 RecordFileBytes readRecordFile(const QString& path)
 {
-    return readPlainFile(path, MaxRecordFileSize);
+    return readPlainFile(path, kMaxRecordFileSize);
 }
 
 bool replaceRecordFile(const QString& path, const QByteArray& bytes, QString* error)

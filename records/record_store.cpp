@@ -23,15 +23,17 @@ namespace gp {
 namespace {
 
 // Two instances saving at once wait this long for each other; a save takes milliseconds.
-constexpr int LockTimeoutMs = 2000;
+constexpr int kLockTimeoutMs = 2000;
 
-LoadedRecord recordFromTexts(const IniRecordTexts& texts, GameState& state)
+LoadedRecord recordFromTexts(const IniRecordTexts& texts, Record& record)
 {
-    state.recordHolder = texts.name.value_or(QStringLiteral("Todo"));
-    const RecordNumber score = readRecordNumber(texts.score.value_or(QStringLiteral("600")));
+    const Record defaults;
+    record.holder = texts.name.value_or(defaults.holder);
+    const RecordNumber score =
+        readRecordNumber(texts.score.value_or(QString::number(defaults.score)));
     const RecordNumber check = readRecordNumber(texts.check.value_or(QString()));
-    state.recordScore = score.value;
-    state.recordCheckValue = check.value;
+    record.score = score.value;
+    record.checkValue = check.value;
     return {score.inRange && check.inRange};
 }
 
@@ -86,15 +88,15 @@ QString RecordStore::defaultFilePath()
     return folder + QStringLiteral("/YRM.ini");
 }
 
-LoadedRecord RecordStore::load(GameState& state) const
+LoadedRecord RecordStore::load(Record& record) const
 {
     const RecordFileBytes file = readRecordFile(m_filePath);
-    LoadedRecord loaded = recordFromTexts(readIniRecord(file.bytes), state);
+    LoadedRecord loaded = recordFromTexts(readIniRecord(file.bytes), record);
     loaded.fileReadable = file.state != RecordFileState::Unreadable;
     return loaded;
 }
 
-bool RecordStore::save(const GameState& state, QString* failure) const
+bool RecordStore::save(const Record& record, QString* failure) const
 {
     const auto fail = [failure](const QString& why) {
         if (failure)
@@ -105,11 +107,10 @@ bool RecordStore::save(const GameState& state, QString* failure) const
         return fail({});
     // The check value is computed over the name in memory; when the stored name loses leading
     // blanks, a value over the other name would get the record refused at the next start.
-    const QString name = removeLeadingBlanks(state.recordHolder);
+    const QString name = removeLeadingBlanks(record.holder);
     const std::int16_t checkFlag =
-        name == state.recordHolder ? state.recordCheckValue : checkValue(name, state.recordScore);
-    const IniRecordTexts texts{name, QString::number(state.recordScore),
-                               QString::number(checkFlag)};
+        name == record.holder ? record.checkValue : checkValue(name, record.score);
+    const IniRecordTexts texts{name, QString::number(record.score), QString::number(checkFlag)};
 
     // A first save on a fresh account finds no ~/.config yet.
     const QString folder = QFileInfo(m_filePath).absolutePath();
@@ -133,7 +134,7 @@ bool RecordStore::save(const GameState& state, QString* failure) const
                             .arg(native(place)));
     }
     QLockFile lock(lockPath);
-    if (!lock.tryLock(LockTimeoutMs))
+    if (!lock.tryLock(kLockTimeoutMs))
         return fail(
             lock.error() == QLockFile::LockFailedError
                 ? QCoreApplication::translate(
@@ -146,10 +147,10 @@ bool RecordStore::save(const GameState& state, QString* failure) const
     if (old.state == RecordFileState::Unreadable)
         return fail(
             QCoreApplication::translate("RecordStore", "記録のファイルを読むことができません。"));
-    GameState stored;
+    Record stored;
     const LoadedRecord storedRecord = recordFromTexts(readIniRecord(old.bytes), stored);
     if (old.state == RecordFileState::Read && recordAccepted(stored, storedRecord) &&
-        stored.recordScore > state.recordScore)
+        stored.score > record.score)
         return true;
 
     const QByteArray bytes = writeIniRecord(old.bytes, texts);
@@ -159,7 +160,7 @@ bool RecordStore::save(const GameState& state, QString* failure) const
         return fail(QCoreApplication::translate(
             "RecordStore", "記録のファイルの書き方のため、記録を書き込めません。"));
     // The next start would refuse the file, and the record with it.
-    if (bytes.size() > MaxRecordFileSize)
+    if (bytes.size() > kMaxRecordFileSize)
         return fail(QCoreApplication::translate(
             "RecordStore", "保存すると、記録のファイルが大きさの上限 (4 MiB) を超えます。"));
     QString error;
@@ -168,20 +169,21 @@ bool RecordStore::save(const GameState& state, QString* failure) const
     return true;
 }
 
-bool isDefaultRecord(const GameState& state)
+bool isDefaultRecord(const Record& record)
 {
-    return state.recordHolder == QStringLiteral("Todo") && state.recordScore == 600;
+    const Record defaults;
+    return record.holder == defaults.holder && record.score == defaults.score;
 }
 
-bool recordAccepted(const GameState& state, const LoadedRecord& loaded)
+bool recordAccepted(const Record& record, const LoadedRecord& loaded)
 {
     // Any stored check value goes with the default record; an out-of-range score was read as 0,
     // so it never passes for the default.
-    if (isDefaultRecord(state))
+    if (isDefaultRecord(record))
         return true;
     // Out-of-range numbers are refused rather than clamped or wrapped: either would turn a
     // damaged record into some other record that might even pass the check.
-    return loaded.inRange && checkValue(state) == state.recordCheckValue;
+    return loaded.inRange && checkValue(record) == record.checkValue;
 }
 
 QString saveFailedMessage(const QString& filePath, const QString& failure)

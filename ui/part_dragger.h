@@ -32,7 +32,6 @@ public:
 
     // Ends the carrying without a drop and gives the pointer back.
     void cancel();
-    bool isCarrying() const { return m_carrying; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

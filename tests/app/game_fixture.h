@@ -9,24 +9,24 @@
 
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
-#include "game/game_clock.h"
 #include "game/game_loop.h"
+#include "game/game_services.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
-struct FakeClock : gp::GameClock
+struct FakeClock
 {
     double now = 5000.25;
-    double seconds() const override { return now; }
 };
 
-struct GameFixture
+struct GameFixture : gp::GameServices
 {
     FakeClock clock;
     QStringList cues;
@@ -43,37 +43,28 @@ struct GameFixture
     explicit GameFixture(bool load = true)
     {
         window = std::make_unique<gp::MainWindow>();
-        gp::ControllerServices services;
-        services.clock = &clock;
-        services.playCue = [this](const QString& cue) { cues << cue; };
-        services.showMessage = [this](gp::MessageKind kind, const QString& text) {
-            messages << text + QLatin1Char('|') + kindName(kind);
-            coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
-            return answers.isEmpty() || answers.takeFirst();
-        };
-        services.openNewRecordDialog = [this] { ++newRecordDialogs; };
-        services.recordFile = recordFile();
-        services.endProgram = [this] { ++programEnds; };
-        controller = std::make_unique<gp::MainController>(state, *window, services);
+        controller = std::make_unique<gp::MainController>(state, *window, this, recordFile());
+        QObject::connect(controller.get(), &gp::MainController::programEnding,
+                         [this] { ++programEnds; });
         if (load)
             loaded = controller->startUp();
     }
 
+    double seconds() const override { return clock.now; }
+    void playCue(const QString& cue) override { cues << cue; }
+    bool showMessage(gp::MessageKind kind, const QString& text) override
+    {
+        messages << text + QLatin1Char('|') + kindName(kind);
+        coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    void askRecordHolder(gp::Record&) override { ++newRecordDialogs; }
+    bool modalWindowOpen() const override { return QApplication::activeModalWidget() != nullptr; }
+
     static QString kindName(gp::MessageKind kind)
     {
-        switch (kind) {
-        case gp::MessageKind::Confirmation:
-            return QStringLiteral("confirmation");
-        case gp::MessageKind::Information:
-            return QStringLiteral("information");
-        case gp::MessageKind::Warning:
-            return QStringLiteral("warning");
-        case gp::MessageKind::Critical:
-            return QStringLiteral("critical");
-        case gp::MessageKind::Plain:
-            return QStringLiteral("plain");
-        }
-        return {};
+        const char* names[] = {"confirmation", "information", "warning", "critical", "plain"};
+        return QLatin1String(names[int(kind)]);
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
@@ -90,10 +81,10 @@ struct GameFixture
     void placeParts(int girl, double mouthOff = 0)
     {
         for (int p = 0; p < gp::kPartCount; ++p) {
-            const gp::SizeI s = gp::kPartSizes[girl][p];
+            const QSize s = gp::kPartSizes[girl][p];
             const double off = p == 5 ? mouthOff : 0;
-            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
-                                          float(gp::kTargets[girl][p].y - s.height / 2.0));
+            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x() - s.width() / 2.0 + off),
+                                          float(gp::kTargets[girl][p].y() - s.height() / 2.0));
         }
     }
 };

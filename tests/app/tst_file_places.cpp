@@ -8,6 +8,7 @@
 
 #include "app/main_controller.h"
 #include "app/session_end.h"
+#include "app/window_services.h"
 #include "media/cue_player.h"
 #include "media/help_menu.h"
 #include "media/help_viewer.h"
@@ -42,22 +43,30 @@ int runProgram(int argc, char** argv, const QString& programDir)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("YRM"));
     QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
+    // What the player would be asked goes to the log: nobody answers a box here.
+    struct Services : WindowServices
+    {
+        using WindowServices::WindowServices;
+        bool showMessage(MessageKind, const QString& text) override
+        {
+            qWarning("message: %s", qPrintable(text));
+            return true;
+        }
+    };
     GameState state;
     MainWindow window;
-    ControllerServices services;
-    services.showMessage = [](MessageKind, const QString& text) {
-        qWarning("message: %s", qPrintable(text));
-        return true;
-    };
-    MainController controller(state, window, services);
+    Services services(window, [] { return true; });
+    MainController controller(state, window, &services);
     if (!controller.startUp())
         return 3;
+    QObject::connect(&controller, &MainController::programEnding, &app,
+                     [] { QCoreApplication::exit(0); });
     endProgramWithSession(controller);
-    state.recordHolder = QStringLiteral("Hana");
-    state.recordScore = 900;
+    controller.record().holder = QStringLiteral("Hana");
+    controller.record().score = 900;
     SdlAudioOutput audio;
     CuePlayer cues(
-        programDir, [] { return QStringLiteral("ON"); }, audio);
+        programDir, [] { return true; }, audio);
     for (const char* cue : kCues)
         cues.play(QLatin1String(cue));
     showHelpContents(&window, programDir + QStringLiteral("/portrait.hlp"));
@@ -168,9 +177,9 @@ private slots:
         }
         // A link to nowhere as the record is a record still to be made, through the link.
         const bool refused = place == "lock" || (place == "record" && kind != "dangling link");
-        GameState saved;
+        Record saved;
         RecordStore(config + "/YRM.ini").load(saved);
-        QCOMPARE(saved.recordHolder, refused ? "Todo" : "Hana");
+        QCOMPARE(saved.holder, refused ? "Todo" : "Hana");
         QCOMPARE(errors.contains(saveFailedMessage(config + "/YRM.ini")), refused);
         QVERIFY2(place != "lock" || errors.contains(paths[0]), qPrintable(errors));
     }

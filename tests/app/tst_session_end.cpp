@@ -13,9 +13,11 @@
 #include "records/record_file.h"
 #include "records/record_store.h"
 #include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
 #include "ui/status_panel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -31,9 +33,9 @@ using namespace gp;
 
 namespace {
 
-GameState savedRecord(const QString& file)
+Record savedRecord(const QString& file)
 {
-    GameState state;
+    Record state;
     RecordStore(file).load(state);
     return state;
 }
@@ -60,8 +62,8 @@ private slots:
         QVERIFY(f.loaded);
         endProgramWithSession(*f.controller);
         f.controller->startGame();
-        f.state.recordHolder = QStringLiteral("はなこ");
-        f.state.recordScore = 777;
+        f.controller->record().holder = QStringLiteral("はなこ");
+        f.controller->record().score = 777;
         if (signalNumber != 0) {
             QVERIFY(::raise(signalNumber) == 0);
         } else {
@@ -71,10 +73,10 @@ private slots:
         }
         QTRY_COMPARE(f.programEnds, 1);
         QCOMPARE(f.messages, QStringList()); // nothing asked
-        const GameState saved = savedRecord(f.recordFile());
-        QCOMPARE(saved.recordHolder, QStringLiteral("はなこ"));
-        QCOMPARE(saved.recordScore, 777);
-        QCOMPARE(saved.recordCheckValue, checkValue(saved));
+        const Record saved = savedRecord(f.recordFile());
+        QCOMPARE(saved.holder, QStringLiteral("はなこ"));
+        QCOMPARE(saved.score, 777);
+        QCOMPARE(saved.checkValue, checkValue(saved));
     }
 
     void nameBeingTypedIsKept_data()
@@ -88,8 +90,8 @@ private slots:
         QFETCH(bool, displayLost);
         GameFixture f;
         endProgramWithSession(*f.controller);
-        f.state.recordScore = 900; // as the game does before it asks for the name
-        NewRecordDialog dialog(f.state, f.window.get());
+        f.controller->record().score = 900; // as the game does before it asks for the name
+        NewRecordDialog dialog(f.controller->record(), f.window.get());
         dialog.show();
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
         if (displayLost) {
@@ -98,30 +100,42 @@ private slots:
             QVERIFY(::raise(SIGTERM) == 0);
             QTRY_COMPARE(f.programEnds, 1);
         }
-        QCOMPARE(savedRecord(f.recordFile()).recordHolder, QStringLiteral("Hana"));
-        QCOMPARE(savedRecord(f.recordFile()).recordScore, 900);
+        QCOMPARE(savedRecord(f.recordFile()).holder, QStringLiteral("Hana"));
+        QCOMPARE(savedRecord(f.recordFile()).score, 900);
         // Without a display, no window is touched.
         QCOMPARE(dialog.isVisible(), displayLost);
     }
 
-    void fileSizeLimitGivesTheMessage()
+    // A full disk, which a file size limit imitates even for root: the save fails without
+    // killing the program, and the old file stays whole.
+    void fileSizeLimitFailsTheSaveAndKeepsTheOldFile()
     {
-        // The child does what start-up does, then saves into a limit that stops even root.
         QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("YRM.ini"));
+        Record old;
+        old.holder = QStringLiteral("abc");
+        old.checkValue = checkValue(old);
+        QVERIFY(RecordStore(path).save(old));
+        const QByteArray before = readBytes(path);
+        // The child does what start-up does, then saves into the limit.
         const pid_t child = ::fork();
         if (child == 0) {
             ignoreFileSizeSignal();
-            const rlimit small{64, 64};
+            const rlim_t limit = rlim_t(before.size() + 16);
+            const rlimit small{limit, limit};
             ::setrlimit(RLIMIT_FSIZE, &small);
-            GameState state;
-            state.recordHolder = QString(200, u'x');
-            const bool saved = RecordStore(dir.filePath(QStringLiteral("YRM.ini"))).save(state);
-            ::_exit(saved ? 1 : 0);
+            Record next;
+            next.holder = QString(200, u'x');
+            next.score = 999;
+            next.checkValue = checkValue(next);
+            ::_exit(RecordStore(path).save(next) ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY2(WIFEXITED(status), "killed by a signal");
         QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"YRM.ini"});
     }
 
     void unreadableFileIsNeverReplaced()
@@ -131,14 +145,14 @@ private slots:
             QFile file(f.recordFile());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n");
-            QVERIFY(file.resize(MaxRecordFileSize + 1)); // unreadable even for root
+            QVERIFY(file.resize(kMaxRecordFileSize + 1)); // unreadable even for root
         }
         QVERIFY(f.controller->startUp());
         QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
         QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
         QVERIFY(f.messages[0].contains(f.recordFile()));
 
-        f.state.recordScore = 999;
+        f.controller->record().score = 999;
         f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 3);
         QCOMPARE(f.messages[2],
@@ -146,7 +160,7 @@ private slots:
                                    QStringLiteral("記録のファイルを読むことができません。")) +
                      "|warning");
         QCOMPARE(f.programEnds, 1);
-        QCOMPARE(QFileInfo(f.recordFile()).size(), MaxRecordFileSize + 1);
+        QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
     }
 };
 

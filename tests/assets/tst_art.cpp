@@ -36,8 +36,8 @@ QImage art(const QString& name)
 
 QRect cutRect(int girl, int part, int scale)
 {
-    const gp::RectI r = gp::partCutRect(girl, part);
-    return QRect(r.left * scale, r.top * scale, r.width * scale, r.height * scale);
+    const QRect r = gp::partCutRect(girl, part);
+    return QRect(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
 }
 
 } // namespace
@@ -47,7 +47,7 @@ class TestArt : public QObject
     Q_OBJECT
 
 private slots:
-    void sizes_data()
+    void generatedPicturesHaveTheirLayoutSizes_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
@@ -59,8 +59,8 @@ private slots:
                 QTest::newRow(qPrintable(g + "_complete" + sfx)) << g + "_complete" + sfx << face;
                 for (int part = 0; part < gp::kPartCount; ++part) {
                     const QString name = g + "_part" + QString::number(part) + sfx;
-                    const gp::SizeI s = gp::kPartSizes[girl][part];
-                    QTest::newRow(qPrintable(name)) << name << QSize(s.width, s.height) * scale;
+                    const QSize s = gp::kPartSizes[girl][part];
+                    QTest::newRow(qPrintable(name)) << name << s * scale;
                 }
             }
         }
@@ -72,7 +72,7 @@ private slots:
         QTest::newRow("icon@2x.png") << "icon@2x.png" << QSize(64, 64);
         QTest::newRow("invisible_cursor.png") << "invisible_cursor.png" << QSize(32, 32);
     }
-    void sizes()
+    void generatedPicturesHaveTheirLayoutSizes()
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
@@ -87,7 +87,7 @@ private slots:
         }
     }
 
-    void cutRule_data()
+    void eachPartIsItsRectangleOfTheCompleteFace_data()
     {
         QTest::addColumn<int>("girl");
         QTest::addColumn<int>("scale");
@@ -96,7 +96,7 @@ private slots:
                 QTest::addRow("%c %dx", 'a' + girl, scale) << girl << scale;
         }
     }
-    void cutRule()
+    void eachPartIsItsRectangleOfTheCompleteFace()
     {
         QFETCH(int, girl);
         QFETCH(int, scale);

@@ -137,7 +137,7 @@ private slots:
         }
     }
 
-    void keywordOpensTopic()
+    void keywordOpensItsTopic()
     {
         showHelpSearch(m_owner.get(), m_helpFile);
         auto* viewer = m_owner->findChild<HelpViewer*>();
@@ -185,7 +185,7 @@ private slots:
         }
     }
 
-    void onlyOwnPages()
+    void viewerOpensOnlyItsOwnPages()
     {
         QTemporaryDir dir;
         const QString secret = dir.filePath(QStringLiteral("secret.html"));
@@ -217,7 +217,7 @@ private slots:
                 .isValid());
     }
 
-    void unwritableCache()
+    void unwritableCacheIsExplained()
     {
         // A file where the home folder should be: no cache folder can be made there, even by root.
         QTemporaryDir dir;

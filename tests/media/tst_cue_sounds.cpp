@@ -100,7 +100,7 @@ class TestCueSounds : public QObject
     Q_OBJECT
 
 private slots:
-    void shape_data()
+    void eachCueSoundsOnItsSidesBrieflyWithoutClicks_data()
     {
         QTest::addColumn<QString>("heardOn"); // "L", "R" or "LR"
         QTest::addColumn<int>("maxMs");
@@ -114,7 +114,7 @@ private slots:
         QTest::newRow("VeryGood") << QStringLiteral("LR") << 1500 << +1;
     }
 
-    void shape()
+    void eachCueSoundsOnItsSidesBrieflyWithoutClicks()
     {
         const QString file = QString(QTest::currentDataTag()) + ".Wav";
         QFETCH(QString, heardOn);

@@ -30,12 +30,12 @@ using namespace gp;
 
 namespace {
 
-GameState record(const QString& name, int score)
+Record record(const QString& name, int score)
 {
-    GameState state;
-    state.recordHolder = name;
-    state.recordScore = std::int16_t(score);
-    state.recordCheckValue = checkValue(state);
+    Record state;
+    state.holder = name;
+    state.score = std::int16_t(score);
+    state.checkValue = checkValue(state);
     return state;
 }
 
@@ -60,7 +60,7 @@ private:
     QString freshPath() { return m_dir.filePath(QStringLiteral("%1.ini").arg(++m_serial)); }
 
 private slots:
-    void readsAsQSettings_data()
+    void readsKeysAsQSettingsDoes_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("quotes and escapes")
@@ -85,7 +85,7 @@ private slots:
                                                     "h_name=b\n");
     }
 
-    void readsAsQSettings()
+    void readsKeysAsQSettingsDoes()
     {
         QFETCH(QByteArray, file);
         const QString path = freshPath();
@@ -105,7 +105,7 @@ private slots:
         }
     }
 
-    void writesAsQSettings()
+    void writesValuesAsQSettingsDoes()
     {
         // A new file and each value in it look as QSettings writes them, byte for byte.
         const QStringList names = {QStringLiteral("abc"),
@@ -139,11 +139,11 @@ private slots:
         const QString path = freshPath();
         QVERIFY(
             writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=" + nested + "\nH_Score=@ByteArray(7)\n"));
-        GameState state;
+        Record state;
         RecordStore store(path);
         QVERIFY(store.load(state).fileReadable);
-        QVERIFY(state.recordHolder.startsWith(QString::fromLatin1("@Variant(\0\0\0\t", 13)));
-        QCOMPARE(state.recordScore, 0);
+        QVERIFY(state.holder.startsWith(QString::fromLatin1("@Variant(\0\0\0\t", 13)));
+        QCOMPARE(state.score, 0);
 
         const QByteArray other = "[other]\nx=" + nested + "\n";
         QVERIFY(writeBytes(path, other));
@@ -157,7 +157,7 @@ private slots:
                  QStringList());
     }
 
-    void keepsEveryOtherByte()
+    void saveChangesOnlyTheRecordsLines()
     {
         const QByteArray before =
             "; my settings\r\n[other]\r\nH_Name=keep\r\n\r\n[GAL%20PORTRAIT]\r\n"
@@ -174,7 +174,7 @@ private slots:
                      check + "\r\nH_Name=新記録\r\n[z]\r\nk=v");
     }
 
-    void symlinkedFile()
+    void saveGoesThroughASymlinkKeepingTheMode()
     {
         const QString target = m_dir.filePath(QStringLiteral("dotfiles/YRM.ini"));
         QVERIFY(QDir().mkpath(QFileInfo(target).path()));
@@ -200,14 +200,14 @@ private slots:
         QVERIFY(!RecordStore(link).save(record(QStringLiteral("c"), 900)));
     }
 
-    void sizeLimit_data()
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast_data()
     {
         QTest::addColumn<qint64>("size");
-        QTest::newRow("exactly the limit") << MaxRecordFileSize;
-        QTest::newRow("a byte over") << MaxRecordFileSize + 1;
+        QTest::newRow("exactly the limit") << kMaxRecordFileSize;
+        QTest::newRow("a byte over") << kMaxRecordFileSize + 1;
     }
 
-    void sizeLimit()
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast()
     {
         // The next start must never refuse what a save wrote: a file at the limit loads, and a
         // save that would take it past stays unwritten.
@@ -216,10 +216,10 @@ private slots:
         QByteArray file = "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\n;";
         file += QByteArray(size - file.size(), 'x');
         QVERIFY(writeBytes(path, file));
-        GameState state;
+        Record state;
         RecordStore store(path);
-        QCOMPARE(store.load(state).fileReadable, size == MaxRecordFileSize);
-        QCOMPARE(state.recordHolder, size == MaxRecordFileSize ? "abc" : "Todo");
+        QCOMPARE(store.load(state).fileReadable, size == kMaxRecordFileSize);
+        QCOMPARE(state.holder, size == kMaxRecordFileSize ? "abc" : "Todo");
         QString failure;
         QVERIFY(!store.save(record(QStringLiteral("abcdef"), 900), &failure));
         QVERIFY(!failure.isEmpty());
@@ -257,7 +257,7 @@ private slots:
         if (child == 0) {
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(10);
-            GameState state;
+            Record state;
             RecordStore store(path);
             const bool readable = store.load(state).fileReadable;
             QString failure;
@@ -274,7 +274,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"YRM.ini"});
     }
 
-    void twoInstances()
+    void betterStoredRecordSurvivesAnotherInstancesSave()
     {
         const QString path = freshPath();
         RecordStore first(path);
@@ -282,20 +282,20 @@ private slots:
         QVERIFY(second.save(record(QStringLiteral("second"), 800)));
         // The first quits later with an older, lower record: the better one stays.
         QVERIFY(first.save(record(QStringLiteral("first"), 700)));
-        GameState stored;
+        Record stored;
         first.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("second"));
+        QCOMPARE(stored.holder, QStringLiteral("second"));
         // A tie goes to the later one; so does anything over a stored record that fails its check.
         QVERIFY(first.save(record(QStringLiteral("first"), 800)));
         first.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("first"));
-        GameState forged = record(QStringLiteral("forged"), 30000);
-        forged.recordCheckValue = std::int16_t(forged.recordCheckValue + 1);
+        QCOMPARE(stored.holder, QStringLiteral("first"));
+        Record forged = record(QStringLiteral("forged"), 30000);
+        forged.checkValue = std::int16_t(forged.checkValue + 1);
         QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=forged\nH_Score=30000\nCheckFlag=" +
-                                     QByteArray::number(forged.recordCheckValue) + '\n'));
+                                     QByteArray::number(forged.checkValue) + '\n'));
         QVERIFY(second.save(record(QStringLiteral("second"), 800)));
         second.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("second"));
+        QCOMPARE(stored.holder, QStringLiteral("second"));
 
         // While the other instance holds the lock, nothing is written, and the player is told so.
         QLockFile other(recordLockPath(path));
@@ -319,10 +319,10 @@ private slots:
         saving.join();
         QVERIFY(saved);
         first.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("better"));
+        QCOMPARE(stored.holder, QStringLiteral("better"));
     }
 
-    void manyKeyLines()
+    void saveTimeGrowsLinearlyWithKeyLines()
     {
         // Every line of a key is rewritten. Four times the lines may take about four times as long,
         // not sixteen: the ratio holds on a busy machine and in a sanitizer build alike.
