@@ -306,6 +306,15 @@ class TestE2EPlay : public QObject
         QVERIFY2(waitFor([this] { return !coverShown(); }), "the cover stayed");
     }
 
+    // Types "Hana" and presses OK. The name box has the focus; Tab goes on to OK, which Space
+    // presses. Keys go to the window under the pointer, as no window manager hands out the focus.
+    void nameTheRecord(QRect dialog)
+    {
+        QVERIFY(xdotool(at(dialog.center()) << QStringLiteral("type") << QStringLiteral("Hana")));
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")}));
+        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
+    }
+
     void expectRecordOfHana(int score = 1000)
     {
         const QByteArray bytes = readBytes(recordFile());
@@ -351,11 +360,7 @@ private slots:
         playUntilNewRecord(dialog);
         if (QTest::currentTestFailed())
             return;
-        // The name box has the focus; Tab goes on to OK, which Space presses. Keys go to the window
-        // under the pointer, as no window manager hands out the focus.
-        QVERIFY(xdotool(at(dialog.center()) << QStringLiteral("type") << QStringLiteral("Hana")));
-        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")}));
-        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
+        nameTheRecord(dialog);
         QVERIFY(!QFile::exists(recordFile())); // kept only when the program ends
 
         QVERIFY(chooseFromGameMenu(true)); // 終了
@@ -410,10 +415,7 @@ private slots:
         QRect dialog;
         QVERIFY2(waitFor([&] { return (dialog = secondWindow()).isValid(); }),
                  "no new-record dialog");
-        QVERIFY(xdotool(at(dialog.center()) << QStringLiteral("type") << QStringLiteral("Hana")));
-        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("space")}));
-        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
-
+        nameTheRecord(dialog);
         server.kill();
         server.waitForFinished();
         QVERIFY(m_game->waitForFinished(kTimeoutMs));
