@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace gp {
 
@@ -82,11 +83,12 @@ TerminationSignals::~TerminationSignals()
             ::sigaction(kHandledSignals[i], &g_previous[i], nullptr);
     g_installed = {};
     delete m_notifier;
+    // Unhooked before it is closed: a late signal finds no descriptor rather than a stale one.
+    const int writeFd = std::exchange(g_writeFd, -1);
     if (m_readFd >= 0) {
-        ::close(g_writeFd);
+        ::close(writeFd);
         ::close(m_readFd);
     }
-    g_writeFd = -1;
     g_pending = 0;
 }
 

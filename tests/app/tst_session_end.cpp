@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,8 +50,10 @@ class TestSessionEnd : public QObject
 private slots:
     void terminationSavesTheRecord_data()
     {
-        QTest::addColumn<int>("signalNumber"); // 0: the session manager's request instead
+        // 0: the session manager's request instead; negative: with every descriptor taken
+        QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGTERM, no descriptor to spare") << -SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
         QTest::newRow("SIGINT") << SIGINT;
         QTest::newRow("session manager") << 0;
@@ -60,12 +63,17 @@ private slots:
         QFETCH(int, signalNumber);
         GameFixture f;
         QVERIFY(f.loaded);
+        rlimit files{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &files) == 0);
+        const rlimit none{0, files.rlim_max};
+        QVERIFY(signalNumber >= 0 || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
         endProgramWithSession(*f.controller);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
         f.controller->startGame();
         f.controller->record().holder = QStringLiteral("はなこ");
         f.controller->record().score = 777;
         if (signalNumber != 0) {
-            QVERIFY(::raise(signalNumber) == 0);
+            QVERIFY(::raise(std::abs(signalNumber)) == 0);
         } else {
             auto* manager = qApp->findChild<QSessionManager*>();
             QVERIFY(manager);
