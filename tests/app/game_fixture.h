@@ -11,6 +11,7 @@
 #include "game/face_geometry.h"
 #include "game/game_loop.h"
 #include "game/game_services.h"
+#include "records/record_store.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
@@ -68,6 +69,13 @@ struct GameFixture : gp::GameServices
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
+    // The record as the store reads it from the file now.
+    gp::Record savedRecord() const
+    {
+        gp::Record saved;
+        gp::RecordStore(recordFile()).load(saved);
+        return saved;
+    }
     bool loaded = false;
 
     // Moves the clock on and lets the waiting game run its pass.

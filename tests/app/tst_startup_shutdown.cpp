@@ -85,11 +85,10 @@ private slots:
         // Either way the game is not ended by the question itself.
         QVERIFY(f.state.gameRunning);
         if (ok) {
-            Record loadedState;
-            RecordStore(f.recordFile()).load(loadedState);
-            QCOMPARE(loadedState.holder, QStringLiteral("はなこ"));
-            QCOMPARE(loadedState.score, std::int16_t(777));
-            QCOMPARE(loadedState.checkValue, checkValue(loadedState));
+            const Record saved = f.savedRecord();
+            QCOMPARE(saved.holder, QStringLiteral("はなこ"));
+            QCOMPARE(saved.score, std::int16_t(777));
+            QCOMPARE(saved.checkValue, checkValue(saved));
         }
     }
 };

@@ -216,30 +216,6 @@ private slots:
             page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
                 .isValid());
     }
-
-    void unwritableCacheIsExplained()
-    {
-        // A file where the home folder should be: no cache folder can be made there, even by root.
-        QTemporaryDir dir;
-        const QString blocker = dir.filePath(QStringLiteral("blocker"));
-        QVERIFY(writeBytes(blocker, {}));
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray temp = qgetenv("TMPDIR");
-        qputenv("HOME", QFile::encodeName(blocker));
-        auto ready = std::make_unique<HelpViewer>(m_helpFile);
-        // Without even a temporary folder, the message names the cache, not the help file.
-        qputenv("TMPDIR", QFile::encodeName(blocker));
-        auto failed = std::make_unique<HelpViewer>(m_helpFile);
-        qputenv("HOME", home);
-        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
-
-        QVERIFY2(ready->isReady(), qPrintable(pageText(ready.get())));
-        ready->showContents();
-        QVERIFY(pageText(ready.get()).startsWith(QStringLiteral("GAL PORTRAIT ヘルプ")));
-        QVERIFY(!failed->isReady());
-        QVERIFY(pageText(failed.get()).contains(blocker));
-        QVERIFY(!pageText(failed.get()).contains(QStringLiteral("があるかを確かめてください")));
-    }
 };
 
 GP_GUI_TEST_MAIN(HelpViewerTest)

@@ -49,12 +49,7 @@ private slots:
         int switchReads = 0;
         CuePlayer cues(
             dir, [&] { return ++switchReads, true; }, out);
-        names << "left"
-              << "VERYGOOD"
-              << "Up "
-              << ""
-              << "Right.Wav"
-              << "Neutral";
+        names += QStringList{"left", "VERYGOOD", "Up ", "", "Right.Wav", "Neutral"};
         for (const QString& name : names)
             cues.play(name);
         QCOMPARE(out.paths, expected);

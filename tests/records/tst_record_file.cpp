@@ -321,28 +321,6 @@ private slots:
         first.load(stored);
         QCOMPARE(stored.holder, QStringLiteral("better"));
     }
-
-    void saveTimeGrowsLinearlyWithKeyLines()
-    {
-        // Every line of a key is rewritten. Four times the lines may take about four times as long,
-        // not sixteen: the ratio holds on a busy machine and in a sanitizer build alike.
-        const auto saveTime = [this](int lines) -> qint64 {
-            const QString path = freshPath();
-            if (!writeBytes(path, "[GAL%20PORTRAIT]\n" + QByteArray("H_Name=x\n").repeated(lines)))
-                return -1;
-            QElapsedTimer clock;
-            clock.start();
-            const bool saved = RecordStore(path).save(record(QStringLiteral("y"), 700));
-            const qint64 ms = clock.elapsed();
-            return saved && readBytes(path).count("H_Name=y\n") == lines ? std::max<qint64>(ms, 1)
-                                                                         : -1;
-        };
-        const qint64 small = saveTime(50000);
-        const qint64 large = saveTime(200000);
-        QVERIFY(small > 0 && large > 0);
-        QVERIFY2(large < 8 * small + 50,
-                 qPrintable(QStringLiteral("%1 ms, %2 ms").arg(small).arg(large)));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRecordFile)
