@@ -92,12 +92,10 @@ private slots:
         QVERIFY(out && std::fputs("[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=32\n", out) >= 0);
         std::fclose(out);
 
-        const QByteArray realHome = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        // No other test here looks at the environment.
         qunsetenv("XDG_CONFIG_HOME");
         qputenv("HOME", home);
         RecordStore store;
-        qputenv("HOME", realHome);
-        config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
         Record record;
         store.load(record);
         QCOMPARE(record.holder, QStringLiteral("abc"));
