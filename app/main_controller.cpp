@@ -92,31 +92,51 @@ void MainController::endProgram()
     emit programEnding();
 }
 
-bool MainController::saveRecord()
+bool MainController::saveRecord(QString& failure)
 {
     m_record.checkValue = checkValue(m_record);
-    return m_store->save(m_record);
+    return m_store->save(m_record, &failure);
+}
+
+void MainController::saveUnasked(bool screenAlive)
+{
+    // A name typed into the new-record dialog counts as confirmed.
+    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
+        if (screenAlive)
+            dialog->confirmName();
+        else
+            dialog->keepTypedName();
+    }
+    // No message box: nobody is there to close it.
+    QString failure;
+    if (!saveRecord(failure))
+        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath(), failure)));
 }
 
 void MainController::endSession()
 {
     if (m_ending)
         return;
-    // A name typed into the new-record dialog counts as confirmed.
-    if (auto* dialog = m_window.findChild<NewRecordDialog*>())
-        dialog->confirmName();
-    // No message box: nobody is there to close it.
-    if (!saveRecord())
-        qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath())));
+    saveUnasked(true);
     endProgram();
+}
+
+void MainController::saveOnExit()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    saveUnasked(false);
 }
 
 bool MainController::quit()
 {
     if (!m_services.showMessage(MessageKind::Confirmation, tr("GAL PORTRAITを終了します。")))
         return false;
-    if (!saveRecord())
-        m_services.showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
+    QString failure;
+    if (!saveRecord(failure))
+        m_services.showMessage(MessageKind::Warning,
+                               saveFailedMessage(m_store->filePath(), failure));
     endProgram();
     return true;
 }

@@ -49,6 +49,9 @@ public:
     // The desktop session ends or the process is told to terminate: saves the record as a
     // confirmed exit does and ends the program without asking.
     void endSession();
+    // The process is ending by a way of its own (exit() called where it broke, the display
+    // lost): saves the record unless that was done or refused already. Touches no window.
+    void saveOnExit();
 
     void startGame();
     void stopGame();
@@ -64,8 +67,12 @@ signals:
 private:
     void connectCommands();
     bool loadRecordAtStartUp();
-    // Recomputes the check value and saves the record; false when it did not reach the file.
-    bool saveRecord();
+    // Recomputes the check value and saves the record; false when it did not reach the file,
+    // and failure then says why.
+    bool saveRecord(QString& failure);
+    // The same with nobody there to answer: the name being typed counts, a failure goes to the
+    // log. screenAlive: the name dialog may still be closed.
+    void saveUnasked(bool screenAlive);
     void endProgram();
     void showAbout();
 

@@ -10,7 +10,9 @@ class MainController;
 
 // From now on the end of the desktop session (the session manager's request to save) and the
 // signals SIGTERM, SIGHUP and SIGINT end the program as a confirmed exit does: the record is
-// saved and nothing is asked. Before this is called, nothing the player did can be lost.
+// saved and nothing is asked. So does exit() called from anywhere while the controller lives:
+// Qt's X11 connection calls exit(1) when the display goes away. Before this is called, nothing
+// the player did can be lost.
 void endProgramWithSession(MainController& controller);
 
 } // namespace gp

@@ -5,12 +5,16 @@
 #include "app/termination_signals.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace gp {
 
@@ -19,14 +23,18 @@ namespace {
 constexpr std::array<int, 3> kHandledSignals = {SIGTERM, SIGHUP, SIGINT};
 
 int g_writeFd = -1;
+// Where no descriptor could be had, the handler leaves the signal here for a timer to find.
+volatile std::sig_atomic_t g_pending = 0;
 std::array<struct sigaction, kHandledSignals.size()> g_previous{};
+std::array<bool, kHandledSignals.size()> g_installed{};
 
 void onSignal(int signalNumber)
 {
     const int savedErrno = errno;
     const char byte = char(signalNumber);
-    // Non-blocking: with the pair full, a signal is already pending anyway.
-    [[maybe_unused]] const ssize_t written = ::write(g_writeFd, &byte, 1);
+    // Non-blocking: with the pipe full, a signal is already pending anyway.
+    if (g_writeFd < 0 || ::write(g_writeFd, &byte, 1) != 1)
+        g_pending = signalNumber;
     errno = savedErrno;
 }
 
@@ -35,43 +43,68 @@ void onSignal(int signalNumber)
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
 {
     Q_ASSERT(g_writeFd < 0);
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, m_fds) != 0) {
-        qWarning("no socket pair for the termination signals");
-        return;
+    int fds[2] = {-1, -1};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds) == 0 ||
+        ::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+        m_readFd = fds[0];
+        g_writeFd = fds[1];
+        m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPending);
+    } else {
+        // Out of descriptors: a look twice a second still ends the program with the record saved,
+        // where the default action would kill it without.
+        qWarning("no pipe for the termination signals (%s); looking for them by timer",
+                 std::strerror(errno));
+        m_poll = new QTimer(this);
+        connect(m_poll, &QTimer::timeout, this, &TerminationSignals::readPending);
+        m_poll->start(500);
     }
-    g_writeFd = m_fds[0];
-    m_notifier = new QSocketNotifier(m_fds[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPending);
 
     struct sigaction action
     {
     };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < kHandledSignals.size(); ++i)
-        ::sigaction(kHandledSignals[i], &action, &g_previous[i]);
+    // No SA_RESTART: a blocking call the signal interrupts returns, rather than holding the
+    // event loop away from the signal.
+    action.sa_flags = 0;
+    for (std::size_t i = 0; i < kHandledSignals.size(); ++i) {
+        g_installed[i] = ::sigaction(kHandledSignals[i], &action, &g_previous[i]) == 0;
+        if (!g_installed[i])
+            qWarning("signal %d cannot be caught (%s); it ends the program without saving",
+                     kHandledSignals[i], std::strerror(errno));
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    if (!m_notifier)
-        return;
     for (std::size_t i = 0; i < kHandledSignals.size(); ++i)
-        ::sigaction(kHandledSignals[i], &g_previous[i], nullptr);
-    g_writeFd = -1;
+        if (g_installed[i])
+            ::sigaction(kHandledSignals[i], &g_previous[i], nullptr);
+    g_installed = {};
     delete m_notifier;
-    ::close(m_fds[0]);
-    ::close(m_fds[1]);
+    // Unhooked before it is closed: a late signal finds no descriptor rather than a stale one.
+    const int writeFd = std::exchange(g_writeFd, -1);
+    if (m_readFd >= 0) {
+        ::close(writeFd);
+        ::close(m_readFd);
+    }
+    g_pending = 0;
 }
 
 void TerminationSignals::readPending()
 {
-    char bytes[16];
-    ssize_t count = 0;
-    while ((count = ::read(m_fds[1], bytes, sizeof bytes)) > 0) {
-        for (ssize_t i = 0; i < count; ++i)
-            emit received(int(bytes[i]));
+    if (m_readFd >= 0) {
+        char bytes[16];
+        ssize_t count = 0;
+        while ((count = ::read(m_readFd, bytes, sizeof bytes)) > 0) {
+            for (ssize_t i = 0; i < count; ++i)
+                emit received(int(bytes[i]));
+        }
+    }
+    if (const int signalNumber = g_pending) {
+        g_pending = 0;
+        emit received(signalNumber);
     }
 }
 

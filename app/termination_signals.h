@@ -7,12 +7,13 @@
 #include <QObject>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace gp {
 
 // SIGTERM, SIGHUP and SIGINT delivered as a Qt signal on the event loop, through a socket pair
-// the handler writes to: a handler itself may do nothing but async-signal-safe calls. One object
-// at a time; it restores the previous handlers when it goes.
+// (or a pipe) the handler writes to: a handler itself may do nothing but async-signal-safe calls.
+// One object at a time; it restores the previous handlers when it goes.
 class TerminationSignals : public QObject
 {
     Q_OBJECT
@@ -29,8 +30,9 @@ signals:
 private:
     void readPending();
 
-    int m_fds[2] = {-1, -1};
+    int m_readFd = -1;
     QSocketNotifier* m_notifier = nullptr;
+    QTimer* m_poll = nullptr;
 };
 
 // A write beyond the file size limit (ulimit -f) then fails with EFBIG, which the save reports,

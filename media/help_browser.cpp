@@ -23,9 +23,10 @@ void HelpBrowser::setHelpEngine(QHelpEngineCore* engine)
 QVariant HelpBrowser::loadResource(int, const QUrl& name)
 {
     // Pages and pictures come only out of the help file: a page must not show local files or
-    // fetch anything from outside.
+    // fetch anything from outside. Empty, not null: for a null answer the document reads file:
+    // URLs and paths relative to the current folder itself.
     if (name.scheme() != QLatin1String("qthelp") || !m_engine)
-        return {};
+        return QByteArray("");
     return m_engine->fileData(name);
 }
 

@@ -6,6 +6,7 @@
 
 #include "media/help_browser.h"
 #include "media/help_menu.h"
+#include "records/plain_file.h"
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
@@ -36,17 +37,14 @@ namespace {
 const QString kContentsPage = QStringLiteral("index.html");
 const QString kHelpOnHelpPage = QStringLiteral("viewer.html");
 
-// The engine keeps a writable collection beside the read-only help file; the program's folder
-// may not be writable, so it goes to a cache folder, one per help file so that two builds of the
-// program never fight over it.
-QString collectionFileFor(const QString& helpFile, const QString& dir)
+} // namespace
+
+QString helpCollectionFile(const QString& helpFile, const QString& dir)
 {
     const QByteArray key =
         QCryptographicHash::hash(helpFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return dir + QStringLiteral("/help-") + QString::fromLatin1(key) + QStringLiteral(".qhc");
 }
-
-} // namespace
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_helpFile(QFileInfo(helpFile).absoluteFilePath())
@@ -177,16 +175,20 @@ void HelpViewer::openHelpFile()
     // where the user's cache folder cannot be written, a private temporary one serves this run.
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(cache);
-    QString collection = collectionFileFor(m_helpFile, cache);
+    QString collection = helpCollectionFile(m_helpFile, cache);
     QString error;
-    for (int attempt = 0; attempt < 3 && !m_engine; ++attempt) {
+    // SQLite opens whatever lies there: a FIFO would block it for good. Such a thing is left alone
+    // and the private cache used.
+    const PathKind kind = pathKind(collection);
+    const int first = kind == PathKind::Missing || kind == PathKind::PlainFile ? 0 : 2;
+    for (int attempt = first; attempt < 3 && !m_engine; ++attempt) {
         if (attempt == 1)
             QFile::remove(collection);
         if (attempt == 2) {
             m_privateCache = std::make_unique<QTemporaryDir>();
             if (!m_privateCache->isValid())
                 break;
-            collection = collectionFileFor(m_helpFile, m_privateCache->path());
+            collection = helpCollectionFile(m_helpFile, m_privateCache->path());
         }
         auto* engine = new QHelpEngine(collection, this);
         if (registerHelpFile(engine)) {

@@ -5,10 +5,10 @@
 #include "media/sdl_audio_output.h"
 
 #include "media/wave_check.h"
+#include "records/plain_file.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 #include <SDL.h>
@@ -81,11 +81,12 @@ void SdlAudioOutput::beep()
 
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCueFileSize)
+    // A FIFO, a device or a folder under a cue's name is refused before anything is read: the
+    // interface would wait on it for good.
+    const PlainFileBytes file = readPlainFile(path, kMaxCueFileSize);
+    if (file.state != PlainFileState::Read)
         return std::nullopt;
-    // One byte past the size it had: a file that grew meanwhile is refused by the gate.
-    return decodeCue(file.read(file.size() + 1), {kFormat, kChannels, kRate});
+    return decodeCue(file.bytes, {kFormat, kChannels, kRate});
 }
 
 bool SdlAudioOutput::openDevice()

@@ -66,11 +66,21 @@ QString NewRecordDialog::scoreCaption(std::int16_t score)
     return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
 }
 
-void NewRecordDialog::confirmName()
+void NewRecordDialog::keepTypedName()
 {
     m_record.holder = trimName(m_nameBox->text());
+}
+
+void NewRecordDialog::confirmName()
+{
+    keepTypedName();
     emit recordNamed(m_record.holder, scoreCaption(m_record.score));
     accept();
+}
+
+void NewRecordDialog::reject()
+{
+    confirmName();
 }
 
 } // namespace gp

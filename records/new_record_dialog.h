@@ -17,10 +17,8 @@ namespace gp {
 // The new-record dialog: congratulates the player and takes the record holder's name. Build a
 // fresh one for each new record (the name box starts empty) and run it with exec().
 //
-// Only OK takes the name. The close box and Escape close it without taking it, so the holder and
-// both panels keep the old holder while the record already has the new score; the next exit
-// saves that pair with a check value over it, so nothing breaks, the player has only declined a
-// name.
+// The close box and Escape take the name typed so far, as OK does: closing without a name would
+// leave the old holder in the panels while the file got the old name with the new score.
 class NewRecordDialog : public QDialog
 {
     Q_OBJECT
@@ -29,6 +27,11 @@ public:
 
     // What OK does: the trimmed name becomes the record's holder, and the dialog closes.
     void confirmName();
+
+    // The name typed so far into the record, and nothing else: for an end in which the display
+    // may already be gone.
+    void keepTypedName();
+    void reject() override;
 
     // The score panel's caption after a new record: a blank before a score of 0 or more.
     static QString scoreCaption(std::int16_t score);

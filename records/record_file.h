@@ -6,6 +6,8 @@
 
 // YRM.ini on disk: read only when it is a plain file of a sane size, replaced only as a whole.
 
+#include "records/plain_file.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,25 +17,19 @@ namespace gp {
 // programs' sections in the same file rarely reach kilobytes.
 constexpr qint64 kMaxRecordFileSize = 4 * 1024 * 1024;
 
-enum class RecordFileState {
-    Missing,
-    Read,
-    // It is there but could not be read: no permission, not a plain file, too large, a read error.
-    Unreadable,
-};
+using RecordFileState = PlainFileState;
+using RecordFileBytes = PlainFileBytes;
 
-struct RecordFileBytes
-{
-    RecordFileState state = RecordFileState::Missing;
-    QByteArray bytes;
-};
-
-// Looks at the file's type before opening it, so a FIFO or a device at the path cannot block.
+// The file's bytes; a FIFO or a device at the path cannot block.
 RecordFileBytes readRecordFile(const QString& path);
 
-// Replaces the file with the bytes atomically: through a symlink at its target, keeping the
-// target's mode. The old file stays unless the new one was written completely.
-bool replaceRecordFile(const QString& path, const QByteArray& bytes);
+// Replaces the file with the bytes atomically, keeping its mode. The old file stays unless the
+// new one was written completely; on failure, error says why.
+bool replaceRecordFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Where a write to the path lands: its symlinks followed to the end, also to a target that does
+// not exist yet. Two links to one file lead to one place, and so to one lock.
+QString recordTargetPath(const QString& path);
 
 // The lock two instances of the program take around a save, beside the file (where QSettings
 // takes its own).

@@ -16,6 +16,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+
 namespace gp {
 
 namespace {
@@ -40,6 +42,37 @@ LoadedRecord recordFromTexts(const IniRecordTexts& texts, Record& record)
     return {score.inRange && check.inRange};
 }
 
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool spellable(const QByteArray& name)
+{
+    return QFile::encodeName(QFile::decodeName(name)) == name;
+}
+
+// A folder named by bytes that are not UTF-8, as a path Qt can spell: a descriptor of the
+// nearest folder that exists, held open for the life of the program, and the spellable rest.
+QString spellableFolder(QByteArray raw)
+{
+    while (raw.size() > 1 && raw.endsWith('/'))
+        raw.chop(1);
+    QByteArray head = raw;
+    QString tail;
+    while (!head.isEmpty()) {
+        const int fd = ::open(head.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0)
+            return QStringLiteral("/proc/self/fd/%1").arg(fd) + tail;
+        const qsizetype slash = head.lastIndexOf('/');
+        if (slash < 0 || !spellable(head.sliced(slash + 1)))
+            break;
+        tail.prepend(QLatin1Char('/') + QFile::decodeName(head.sliced(slash + 1)));
+        head.truncate(slash);
+    }
+    return QFile::decodeName(raw);
+}
+
 } // namespace
 
 RecordStore::RecordStore() : RecordStore(defaultFilePath()) {}
@@ -49,9 +82,15 @@ RecordStore::RecordStore(const QString& filePath) : m_filePath(filePath) {}
 QString RecordStore::defaultFilePath()
 {
     // Where QSettings keeps organisation "YRM"; asking QSettings itself would have it read the
-    // file.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/YRM.ini");
+    // file. Qt decodes the environment with replacement characters, and would look for the
+    // record, and make a new folder for it, beside the real one.
+    QByteArray raw = qgetenv("XDG_CONFIG_HOME");
+    if (raw.isEmpty())
+        raw = qgetenv("HOME") + "/.config";
+    const QString folder =
+        spellable(raw) ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                       : spellableFolder(raw);
+    return folder + QStringLiteral("/YRM.ini");
 }
 
 LoadedRecord RecordStore::load(Record& record) const
@@ -62,10 +101,15 @@ LoadedRecord RecordStore::load(Record& record) const
     return loaded;
 }
 
-bool RecordStore::save(const Record& record) const
+bool RecordStore::save(const Record& record, QString* failure) const
 {
-    if (m_filePath.isEmpty())
+    const auto fail = [failure](const QString& why) {
+        if (failure)
+            *failure = why;
         return false;
+    };
+    if (m_filePath.isEmpty())
+        return fail({});
     // The check value is computed over the name in memory; when the stored name loses leading
     // blanks, a value over the other name would get the record refused at the next start.
     const QString name = removeLeadingBlanks(record.holder);
@@ -74,17 +118,36 @@ bool RecordStore::save(const Record& record) const
     const IniRecordTexts texts{name, QString::number(record.score), QString::number(checkFlag)};
 
     // A first save on a fresh account finds no ~/.config yet.
-    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
-        return false;
-    QLockFile lock(recordLockPath(m_filePath));
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(RecordMessages::tr("フォルダ「%1」を作れません。").arg(native(folder)));
+    const QString target = recordTargetPath(m_filePath);
+    const QString lockPath = recordLockPath(target);
+    // QLockFile reads another owner's lock file whole, by name: a FIFO there would hold the save
+    // up for good, a device would feed it without end. It takes a second lock beside the first
+    // to clear a stale one.
+    for (const QString& place : {lockPath, lockPath + QStringLiteral(".rmlock")}) {
+        const PathKind kind = pathKind(place);
+        if (kind == PathKind::Folder)
+            return fail(RecordMessages::tr("ロックファイル「%1」がフォルダになっています。")
+                            .arg(native(place)));
+        if (kind == PathKind::Other)
+            return fail(RecordMessages::tr("ロックファイル「%1」が普通のファイルではありません。")
+                            .arg(native(place)));
+    }
+    QLockFile lock(lockPath);
     if (!lock.tryLock(kLockTimeoutMs))
-        return false;
-    const RecordFileBytes old = readRecordFile(m_filePath);
+        return fail(
+            lock.error() == QLockFile::LockFailedError
+                ? RecordMessages::tr("ほかに起動している GAL PORTRAIT が記録を保存しています。")
+                : RecordMessages::tr("ロックファイル「%1」を作れません。").arg(native(lockPath)));
+    // Read under the lock: another instance may have saved a better record since this one
+    // started, or while it waited.
+    const RecordFileBytes old = readRecordFile(target);
     if (old.state == RecordFileState::Unreadable)
-        return false;
+        return fail(RecordMessages::tr("記録のファイルを読むことができません。"));
     Record stored;
     const LoadedRecord storedRecord = recordFromTexts(readIniRecord(old.bytes), stored);
-    // Another instance may have saved a better record since this one started.
     if (old.state == RecordFileState::Read && recordAccepted(stored, storedRecord) &&
         stored.score > record.score)
         return true;
@@ -93,8 +156,15 @@ bool RecordStore::save(const Record& record) const
     // The edit must read back as the record, or an oddity of the old file swallowed it.
     const IniRecordTexts written = readIniRecord(bytes);
     if (written.name != texts.name || written.score != texts.score || written.check != texts.check)
-        return false;
-    return bytes == old.bytes || replaceRecordFile(m_filePath, bytes);
+        return fail(RecordMessages::tr("記録のファイルの書き方のため、記録を書き込めません。"));
+    // The next start would refuse the file, and the record with it.
+    if (bytes.size() > kMaxRecordFileSize)
+        return fail(
+            RecordMessages::tr("保存すると、記録のファイルが大きさの上限 (4 MiB) を超えます。"));
+    QString error;
+    if (bytes != old.bytes && !replaceRecordFile(target, bytes, &error))
+        return fail(error);
+    return true;
 }
 
 bool isDefaultRecord(const Record& record)
@@ -114,10 +184,11 @@ bool recordAccepted(const Record& record, const LoadedRecord& loaded)
     return loaded.inRange && checkValue(record) == record.checkValue;
 }
 
-QString saveFailedMessage(const QString& filePath)
+QString saveFailedMessage(const QString& filePath, const QString& failure)
 {
-    return RecordMessages::tr("記録を保存できませんでした。") + QLatin1Char('\n') +
-           QDir::toNativeSeparators(filePath);
+    const QString message = RecordMessages::tr("記録を保存できませんでした。") + QLatin1Char('\n') +
+                            QDir::toNativeSeparators(filePath);
+    return failure.isEmpty() ? message : message + u'\n' + failure;
 }
 
 QString unreadableRecordMessage(const QString& filePath)

@@ -28,16 +28,18 @@ public:
     RecordStore();
     explicit RecordStore(const QString& filePath);
 
-    // ~/.config/YRM.ini, or wherever XDG_CONFIG_HOME points.
+    // ~/.config/YRM.ini, or wherever XDG_CONFIG_HOME points; reached through a descriptor of the
+    // folder when its name is not valid UTF-8, which Qt's file names cannot spell.
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
     // Missing keys take the default record's values.
     LoadedRecord load(Record& record) const;
     // Writes the record atomically, changing only its own lines of the file; false when it did
-    // not reach the file. Another instance's record in the file is kept if it is valid and has
-    // the higher score.
-    bool save(const Record& record) const;
+    // not reach the file, and failure then says why. Another instance's record in the file is
+    // kept if it is valid and has the higher score. A file the next start would refuse is never
+    // written.
+    bool save(const Record& record, QString* failure = nullptr) const;
 
 private:
     QString m_filePath;
@@ -48,8 +50,8 @@ bool isDefaultRecord(const Record& record);
 // The start-up decision on a loaded record.
 bool recordAccepted(const Record& record, const LoadedRecord& loaded);
 
-// For the message box that tells the player the record was lost.
-QString saveFailedMessage(const QString& filePath);
+// For the message box that tells the player the record was lost, and why when that is known.
+QString saveFailedMessage(const QString& filePath, const QString& failure = QString());
 // For the message box at start-up when the file is there but cannot be read.
 QString unreadableRecordMessage(const QString& filePath);
 

@@ -121,6 +121,34 @@
         <source>既定の記録で遊べますが、記録は保存されません。</source>
         <translation>You can play with the default record, but no record will be saved.</translation>
     </message>
+    <message>
+        <source>フォルダ「%1」を作れません。</source>
+        <translation>The folder “%1” cannot be created.</translation>
+    </message>
+    <message>
+        <source>ロックファイル「%1」がフォルダになっています。</source>
+        <translation>The lock file “%1” is a folder.</translation>
+    </message>
+    <message>
+        <source>ロックファイル「%1」が普通のファイルではありません。</source>
+        <translation>The lock file “%1” is not a plain file.</translation>
+    </message>
+    <message>
+        <source>ほかに起動している GAL PORTRAIT が記録を保存しています。</source>
+        <translation>Another running GAL PORTRAIT is saving the record.</translation>
+    </message>
+    <message>
+        <source>ロックファイル「%1」を作れません。</source>
+        <translation>The lock file “%1” cannot be created.</translation>
+    </message>
+    <message>
+        <source>記録のファイルの書き方のため、記録を書き込めません。</source>
+        <translation>The record cannot be written because of how the record file is laid out.</translation>
+    </message>
+    <message>
+        <source>保存すると、記録のファイルが大きさの上限 (4 MiB) を超えます。</source>
+        <translation>Saving would take the record file past its size limit (4 MiB).</translation>
+    </message>
 </context>
 <context>
     <name>gp::AboutDialog</name>

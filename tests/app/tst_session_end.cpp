@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,8 +39,10 @@ class TestSessionEnd : public QObject
 private slots:
     void terminationSavesTheRecord_data()
     {
-        QTest::addColumn<int>("signalNumber"); // 0: the session manager's request instead
+        // 0: the session manager's request instead; negative: with every descriptor taken
+        QTest::addColumn<int>("signalNumber");
         QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGTERM, no descriptor to spare") << -SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
         QTest::newRow("SIGINT") << SIGINT;
         QTest::newRow("session manager") << 0;
@@ -49,12 +52,17 @@ private slots:
         QFETCH(int, signalNumber);
         GameFixture f;
         QVERIFY(f.loaded);
+        rlimit files{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &files) == 0);
+        const rlimit none{0, files.rlim_max};
+        QVERIFY(signalNumber >= 0 || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
         endProgramWithSession(*f.controller);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
         f.controller->startGame();
         f.controller->record().holder = QStringLiteral("はなこ");
         f.controller->record().score = 777;
         if (signalNumber != 0) {
-            QVERIFY(::raise(signalNumber) == 0);
+            QVERIFY(::raise(std::abs(signalNumber)) == 0);
         } else {
             auto* manager = qApp->findChild<QSessionManager*>();
             QVERIFY(manager);
@@ -68,18 +76,31 @@ private slots:
         QCOMPARE(saved.checkValue, checkValue(saved));
     }
 
+    void nameBeingTypedIsKept_data()
+    {
+        QTest::addColumn<bool>("displayLost"); // the process exits where it stands; no signal
+        QTest::newRow("SIGTERM") << false;
+        QTest::newRow("display lost") << true;
+    }
     void nameBeingTypedIsKept()
     {
+        QFETCH(bool, displayLost);
         GameFixture f;
         endProgramWithSession(*f.controller);
         f.controller->record().score = 900; // as the game does before it asks for the name
         NewRecordDialog dialog(f.controller->record(), f.window.get());
         dialog.show();
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
-        QVERIFY(::raise(SIGTERM) == 0);
-        QTRY_COMPARE(f.programEnds, 1);
+        if (displayLost) {
+            f.controller->saveOnExit();
+        } else {
+            QVERIFY(::raise(SIGTERM) == 0);
+            QTRY_COMPARE(f.programEnds, 1);
+        }
         QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
         QCOMPARE(f.savedRecord().score, 900);
+        // Without a display, no window is touched.
+        QCOMPARE(dialog.isVisible(), displayLost);
     }
 
     // A full disk, which a file size limit imitates even for root: the save fails without
@@ -130,7 +151,10 @@ private slots:
         f.controller->record().score = 999;
         f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 3);
-        QCOMPARE(f.messages[2], saveFailedMessage(f.recordFile()) + "|warning");
+        QCOMPARE(f.messages[2],
+                 saveFailedMessage(f.recordFile(),
+                                   QStringLiteral("記録のファイルを読むことができません。")) +
+                     "|warning");
         QCOMPARE(f.programEnds, 1);
         QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
     }

@@ -23,6 +23,7 @@
 #include <QMap>
 #include <QPixmap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@
 #include <memory>
 #include <sys/prctl.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace gp;
 
@@ -304,6 +306,9 @@ class TestE2EPlay : public QObject
         return true;
     }
 
+    // 完了, in the status frame beside the play area.
+    QPoint doneButton() const { return m_central + QPoint(572 + 24 + 107 / 2, 9 + 280 + 37 / 2); }
+
     // Presses the part at its middle and lets go with that point over its target.
     bool dragToTarget(int part)
     {
@@ -383,23 +388,31 @@ class TestE2EPlay : public QObject
                      qPrintable(QStringLiteral("part %1 stayed in the tray").arg(part)));
         }
 
-        // 完了, in the status frame beside the play area.
-        QVERIFY(click(m_central + QPoint(572 + 24 + 107 / 2, 9 + 280 + 37 / 2)));
+        QVERIFY(click(doneButton()));
         QVERIFY2(waitFor([&] { return (dialog = secondWindow()).isValid(); }),
                  "no new-record dialog");
         // The dialog may be mapped before the uncovered face is drawn.
         QVERIFY2(waitFor([this] { return !coverShown(); }), "the cover stayed");
     }
 
-    void expectRecordOfHana()
+    // Types "Hana" and presses OK. The name box has the focus; Tab goes on to OK, which Space
+    // presses. Keys go to the window under the pointer, as no window manager hands out the focus.
+    void nameTheRecord(QRect dialog)
+    {
+        QVERIFY(xdotool(at(dialog.center()) + "type Hana"));
+        QVERIFY(xdotool("key Tab space"));
+        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
+    }
+
+    void expectRecordOfHana(int score = 1000)
     {
         const QByteArray bytes = readBytes(recordFile());
         QVERIFY2(bytes.contains("[GAL%20PORTRAIT]"), bytes.constData());
         QSettings ini(recordFile(), QSettings::IniFormat);
         ini.beginGroup(QStringLiteral("GAL PORTRAIT"));
         QCOMPARE(ini.value(QStringLiteral("H_Name")).toString(), QStringLiteral("Hana"));
-        QCOMPARE(ini.value(QStringLiteral("H_Score")).toInt(), 1000);
-        QCOMPARE(ini.value(QStringLiteral("CheckFlag")).toInt(), asciiCheckValue("Hana", 1000));
+        QCOMPARE(ini.value(QStringLiteral("H_Score")).toInt(), score);
+        QCOMPARE(ini.value(QStringLiteral("CheckFlag")).toInt(), asciiCheckValue("Hana", score));
     }
 
 private slots:
@@ -443,11 +456,7 @@ private slots:
         playUntilNewRecord(dialog);
         if (QTest::currentTestFailed())
             return;
-        // The name box has the focus; Tab goes on to OK, which Space presses. Keys go to the window
-        // under the pointer, as no window manager hands out the focus.
-        QVERIFY(xdotool(at(dialog.center()) + "type Hana"));
-        QVERIFY(xdotool("key Tab space"));
-        QVERIFY2(waitFor([this] { return !secondWindow().isValid(); }), "the dialog stayed");
+        nameTheRecord(dialog);
         QVERIFY(!QFile::exists(recordFile())); // kept only when the program ends
 
         QVERIFY(chooseFromGameMenu(true)); // 終了
@@ -531,6 +540,39 @@ private slots:
                  }),
                  qPrintable(shown));
         QVERIFY(xdotool("mouseup 1"));
+    }
+
+    void displayLossKeepsTheRecord()
+    {
+        // The player's X server goes away (a crash, a dropped remote session) once the name is
+        // taken. A server of the test's own: the driver's, with its screenshots, stays.
+        QProcess server;
+        const QByteArray display = startXServer(server);
+        QVERIFY(!display.isEmpty());
+        const auto driverDisplay =
+            qScopeGuard([old = std::exchange(g_display, display)] { g_display = old; });
+        // Any scored game beats a record below zero: done at once is enough, found by geometry.
+        QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral(".config")));
+        QVERIFY(writeBytes(recordFile(), "[GAL%20PORTRAIT]\nH_Name=\nH_Score=-1\nCheckFlag=0\n"));
+        QVERIFY(launch());
+        QVERIFY(waitFor([this] { return !windows().isEmpty(); }));
+        m_window = windows().first();
+        QRect menu;
+        QVERIFY(click(m_window.topLeft() + QPoint(20, 8)));
+        QVERIFY2(waitFor([&] { return (menu = secondWindow()).isValid(); }), "no game menu");
+        m_central = QPoint(m_window.left(), menu.top()); // the menu opens below the menu bar
+        QVERIFY(click({menu.center().x(), menu.top() + menu.height() / 8})); // ゲーム開始
+        QVERIFY(waitFor([&] { return !secondWindow().isValid(); }));
+        QVERIFY(click(doneButton()));
+        QRect dialog;
+        QVERIFY2(waitFor([&] { return (dialog = secondWindow()).isValid(); }),
+                 "no new-record dialog");
+        nameTheRecord(dialog);
+        server.kill();
+        server.waitForFinished();
+        // Qt ends it with exit(1); under the leak checker, with what that leaves unfreed.
+        QVERIFY(m_game->waitForFinished(kTimeoutMs));
+        expectRecordOfHana(0);
     }
 
     void refusesAnEditedRecord()

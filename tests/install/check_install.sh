@@ -17,7 +17,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-if ! "$cmake" --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+# Staged under DESTDIR as well: a destination that a fault made absolute lands in the scratch
+# folder too, not on the machine.
+if ! DESTDIR=$prefix "$cmake" --install "$build" --prefix / >"$prefix.log" 2>&1; then
     cat "$prefix.log"; rm -f "$prefix.log"
     echo "FAIL: cmake --install"; exit 1
 fi

@@ -66,7 +66,8 @@ private slots:
         QTest::newRow("100 Hz, 100 KB") << waveFile(1, 100, 1, 8, 100000);
         QTest::newRow("ten seconds") << waveFile(1, 8000, 1, 8, 80000);
         QTest::newRow("three channels") << waveFile(1, 44100, 3, 16, 6000);
-        QTest::newRow("chunk beyond the file") << waveFile(1, 44100, 1, 16, 100).chopped(50);
+        QTest::newRow("chunk short by a byte") << waveFile(1, 44100, 1, 16, 100).chopped(1);
+        QTest::newRow("chunk short by 8 bytes") << waveFile(1, 44100, 1, 16, 100).chopped(8);
     }
 
     void unplayableFilesTouchNoDevice()
@@ -83,19 +84,31 @@ private slots:
         QCOMPARE(out.openAttempts(), 0);
     }
 
+    void ratesAtTheLimitsPlay()
+    {
+        for (int rate : {8000, 192000}) {
+            QTemporaryDir dir;
+            SdlAudioOutput out;
+            const QString file = cueFile(dir, waveFile(1, rate, 1, 16, rate / 10));
+            QVERIFY2(out.play(file, PlayMode::Synchronous), qPrintable(QString::number(rate)));
+            QCOMPARE(out.openAttempts(), 1);
+        }
+    }
+
     void noDeviceIsSilentAndAskedForOnce_data()
     {
         QTest::addColumn<QByteArray>("driver");
         QTest::addColumn<QString>("diskFile");
         QTest::newRow("no such driver") << QByteArray("gp-no-such-driver") << QString();
-        QTest::newRow("device will not open") << QByteArray("disk") << "/nonexistent/out.raw";
+        QTest::newRow("device will not open") << QByteArray("disk") << "missing/out.raw";
     }
 
     void noDeviceIsSilentAndAskedForOnce()
     {
         QFETCH(QByteArray, driver);
         QFETCH(QString, diskFile);
-        useDriver(driver, diskFile);
+        QTemporaryDir dir;
+        useDriver(driver, diskFile.isEmpty() ? diskFile : dir.filePath(diskFile));
         SdlAudioOutput out;
         QElapsedTimer clock;
         clock.start();

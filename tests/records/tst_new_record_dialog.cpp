@@ -106,19 +106,30 @@ private slots:
         QTEST(d.score, "scoreCaption");
     }
 
-    void escapeKeepsOldHolder()
+    void closingTakesTheTypedName_data()
     {
+        QTest::addColumn<bool>("byEscape"); // or by the close box
+        QTest::newRow("Escape") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void closingTakesTheTypedName()
+    {
+        // Else the file would get the old holder's name with the new score, and the panels the
+        // old record.
+        QFETCH(bool, byEscape);
         ShownDialog d(750);
         QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
-        QTest::keyClicks(d.nameBox(), "new");
-        QTest::keyClick(&d.dialog, Qt::Key_Escape);
+        QTest::keyClicks(d.nameBox(), " new");
+        if (byEscape)
+            QTest::keyClick(&d.dialog, Qt::Key_Escape);
+        else
+            d.dialog.close();
 
-        QCOMPARE(d.dialog.result(), int(QDialog::Rejected));
         QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.state.holder, QStringLiteral("Todo"));
-        QCOMPARE(d.state.score, 750);
-        QCOMPARE(d.name, QStringLiteral("old"));
-        QCOMPARE(d.score, QStringLiteral("old"));
+        QCOMPARE(d.state.holder, QStringLiteral("new"));
+        QCOMPARE(d.name, QStringLiteral("new"));
+        QCOMPARE(d.score, QStringLiteral(" 750"));
     }
 };
 

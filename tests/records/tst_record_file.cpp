@@ -18,9 +18,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <thread>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -111,6 +113,7 @@ private slots:
                                    QStringLiteral(" a,b;c=\""),
                                    QStringLiteral("tab\there\\"),
                                    QStringLiteral("\x01z\x02") + u'9',
+                                   QStringLiteral("\x1e\x1f"),
                                    QStringLiteral("nul") + QChar(0) + u'7',
                                    QStringLiteral("𠮷野家　")};
         for (const QString& name : names) {
@@ -190,66 +193,65 @@ private slots:
         };
         QVERIFY(::stat(QFile::encodeName(target).constData(), &info) == 0);
         QCOMPARE(info.st_mode & 0777, 0640u);
+
+        // The lock lies beside the file written: through the link or not, it is one file.
+        QLockFile held(recordLockPath(target));
+        QVERIFY(held.lock());
+        QVERIFY(!RecordStore(link).save(record(QStringLiteral("c"), 900)));
     }
 
-    void unreadableFileNeitherBlocksNorIsReplaced_data()
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("FIFO") << "fifo";
-        QTest::newRow("device") << "device";
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("too large") << "large";
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("exactly the limit") << kMaxRecordFileSize;
+        QTest::newRow("a byte over") << kMaxRecordFileSize + 1;
     }
 
-    void unreadableFileNeitherBlocksNorIsReplaced()
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast()
     {
-        // None of these can be read, not even by root, and none may block the start.
-        QFETCH(QString, kind);
+        // The next start must never refuse what a save wrote: a file at the limit loads, and a
+        // save that would take it past stays unwritten.
+        QFETCH(qint64, size);
         const QString path = freshPath();
-        const QByteArray name = QFile::encodeName(path);
-        if (kind == QLatin1String("fifo"))
-            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
-        else if (kind == QLatin1String("device"))
-            QVERIFY(::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0); // a zero device
-        else if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkpath(path));
-        else
-            QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\n") &&
-                    ::truncate(name.constData(), kMaxRecordFileSize + 1) == 0);
-        struct stat before
-        {
-        };
-        QVERIFY(::lstat(name.constData(), &before) == 0);
-
-        QElapsedTimer clock;
-        clock.start();
+        QByteArray file = "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\n;";
+        file += QByteArray(size - file.size(), 'x');
+        QVERIFY(writeBytes(path, file));
         Record state;
         RecordStore store(path);
-        QVERIFY(!store.load(state).fileReadable);
-        QCOMPARE(state.holder, QStringLiteral("Todo"));
-        QVERIFY(!store.save(record(QStringLiteral("new"), 900)));
-        QVERIFY(clock.elapsed() < 1000);
-        struct stat after
-        {
-        };
-        QVERIFY(::lstat(name.constData(), &after) == 0);
-        QCOMPARE(after.st_ino, before.st_ino);
-        QCOMPARE(after.st_mode, before.st_mode);
-        QCOMPARE(after.st_size, before.st_size);
+        QCOMPARE(store.load(state).fileReadable, size == kMaxRecordFileSize);
+        QCOMPARE(state.holder, size == kMaxRecordFileSize ? "abc" : "Todo");
+        QString failure;
+        QVERIFY(!store.save(record(QStringLiteral("abcdef"), 900), &failure));
+        QVERIFY(!failure.isEmpty());
+        QCOMPARE(readBytes(path), file);
     }
 
-    void unreadableForTheUser()
+    void savedAsAnotherUser_data()
     {
-        // Mode 000, or a file root left behind, for the user: root reads everything, so the store
-        // is tried in a child that has dropped root's rights.
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<uint>("fileMode");
+        QTest::addColumn<bool>("readable");
+        // Writable but not readable: only the store's own refusal keeps it.
+        QTest::newRow("file not readable") << 0777u << 0222u << false;
+        // In a sticky folder only the owner may replace a file: the save fails at the rename.
+        QTest::newRow("rename refused") << 01777u << 0666u << true;
+    }
+
+    void savedAsAnotherUser()
+    {
+        // Root reads and replaces everything, so the store is tried in a child that has dropped
+        // root's rights; a save that fails leaves the old file and says why.
+        QFETCH(uint, folderMode);
+        QFETCH(uint, fileMode);
         QTemporaryDir dir;
-        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), folderMode) == 0);
         const QString path = dir.filePath(QStringLiteral("YRM.ini"));
         const QByteArray old =
             "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\ny=1\n";
         QVERIFY(writeBytes(path, old));
-        // Writable but not readable: only the store's own refusal keeps it.
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0222) == 0);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), fileMode) == 0);
+        if (QTest::currentDataTag() == QByteArray("rename refused") && ::geteuid() != 0)
+            QSKIP("only root can save as another user");
 
         const pid_t child = ::fork();
         if (child == 0) {
@@ -258,15 +260,18 @@ private slots:
             Record state;
             RecordStore store(path);
             const bool readable = store.load(state).fileReadable;
-            const bool saved = store.save(record(QStringLiteral("new"), 900));
-            ::_exit(readable ? 11 : saved ? 12 : 0);
+            QString failure;
+            const bool saved = store.save(record(QStringLiteral("new"), 900), &failure);
+            ::_exit(saved ? 11 : failure.isEmpty() ? 12 : readable ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
+        QTEST(WEXITSTATUS(status) == 1, "readable");
+        QVERIFY(WEXITSTATUS(status) <= 1);
         QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
         QCOMPARE(readBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"YRM.ini"});
     }
 
     void betterStoredRecordSurvivesAnotherInstancesSave()
@@ -280,8 +285,8 @@ private slots:
         Record stored;
         first.load(stored);
         QCOMPARE(stored.holder, QStringLiteral("second"));
-        // A higher one replaces it; so does anything over a stored record that fails its check.
-        QVERIFY(first.save(record(QStringLiteral("first"), 900)));
+        // A tie goes to the later one; so does anything over a stored record that fails its check.
+        QVERIFY(first.save(record(QStringLiteral("first"), 800)));
         first.load(stored);
         QCOMPARE(stored.holder, QStringLiteral("first"));
         Record forged = record(QStringLiteral("forged"), 30000);
@@ -292,12 +297,29 @@ private slots:
         second.load(stored);
         QCOMPARE(stored.holder, QStringLiteral("second"));
 
-        // While the other instance holds the lock, nothing is written.
+        // While the other instance holds the lock, nothing is written, and the player is told so.
         QLockFile other(recordLockPath(path));
         QVERIFY(other.lock());
         const QByteArray before = readBytes(path);
-        QVERIFY(!first.save(record(QStringLiteral("first"), 1000)));
+        QString failure;
+        QVERIFY(!first.save(record(QStringLiteral("first"), 1000), &failure));
         QCOMPARE(readBytes(path), before);
+        QCOMPARE(failure,
+                 QStringLiteral("ほかに起動している GAL PORTRAIT が記録を保存しています。"));
+
+        // What the other saved while this one waited for the lock is read, and a better record
+        // kept.
+        std::thread saving([&] {
+            QThread::msleep(300);
+            writeBytes(path, writeIniRecord({}, {QStringLiteral("better"), QStringLiteral("950"),
+                                                 QString::number(checkValue(u"better", 950))}));
+            other.unlock();
+        });
+        const bool saved = first.save(record(QStringLiteral("first"), 900));
+        saving.join();
+        QVERIFY(saved);
+        first.load(stored);
+        QCOMPARE(stored.holder, QStringLiteral("better"));
     }
 };
 

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace gp;
 
 class TestRecordStore : public QObject
@@ -74,6 +78,34 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, score);
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
+    }
+
+    void recordUnderAHomeNotInUtf8()
+    {
+        // Qt spells such a name with replacement characters: the record would not be found, and
+        // a new folder would be made beside the real one.
+        const QByteArray home = QFile::encodeName(m_dir.path()) + "/\xff",
+                         folder = home + "/.config";
+        QVERIFY(::mkdir(home, 0700) == 0 && ::mkdir(folder, 0700) == 0);
+        const QByteArray file = folder + "/YRM.ini";
+        FILE* out = std::fopen(file, "w");
+        QVERIFY(out && std::fputs("[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=32\n", out) >= 0);
+        std::fclose(out);
+
+        // No other test here looks at the environment.
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home);
+        RecordStore store;
+        Record record;
+        store.load(record);
+        QCOMPARE(record.holder, QStringLiteral("abc"));
+        record.holder = QStringLiteral("new");
+        QVERIFY(store.save(record));
+        Record saved;
+        store.load(saved);
+        QCOMPARE(saved.holder, QStringLiteral("new"));
+        // Qt cannot name these to remove them.
+        QVERIFY(::unlink(file) == 0 && ::rmdir(folder) == 0 && ::rmdir(home) == 0);
     }
 
     void savedRecordLoadsBackAndPassesItsCheck_data()

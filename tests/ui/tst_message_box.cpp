@@ -85,13 +85,16 @@ private slots:
         box->show();
         QCOMPARE(box->windowTitle(), QStringLiteral("GAL PORTRAIT"));
         QCOMPARE(box->text(), text);
-        // The title as a window manager draws it, plus an icon and three buttons of its height.
+        // The title bar as a window manager draws it: the title in bold, a character's room on
+        // either side, and an icon and three buttons, each a square of the bar's height.
         QFont bold = box->font();
         bold.setBold(true);
         const QFontMetrics title(bold);
-        QVERIFY2(box->width() >= title.horizontalAdvance(box->windowTitle()) + 4 * title.height(),
-                 qPrintable(QString::number(box->width())));
-        QVERIFY(box->width() >= messageBoxMinimumWidth(box->windowTitle()));
+        const int bar = title.height() + 8;
+        const int needed =
+            title.horizontalAdvance(box->windowTitle()) + 2 * title.averageCharWidth() + 4 * bar;
+        QVERIFY2(box->width() >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(needed)));
         box->close();
     }
 };
