@@ -16,6 +16,7 @@
 #include "records/check_value.h"
 #include "records/new_record_dialog.h"
 #include "records/record_store.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/part_dragger.h"
@@ -85,7 +86,10 @@ void MainController::connectCommands()
 
 void MainController::openNewRecordDialog()
 {
+    const QString prompt =
+        tr("記録更新です。%1 点。名前を入力して Enter を押してください").arg(m_state.recordScore);
     if (m_services.openNewRecordDialog) {
+        m_window.announcer()->announce(prompt);
         m_services.openNewRecordDialog();
         return;
     }
@@ -96,6 +100,8 @@ void MainController::openNewRecordDialog()
                 status->recordHolderPanel()->setCaption(holderCaption);
                 status->recordScorePanel()->setCaption(scoreCaption);
             });
+    // Once the dialog is up, so that what a screen reader says of it comes first.
+    QTimer::singleShot(0, &dialog, [this, prompt] { m_window.announcer()->announce(prompt); });
     dialog.exec();
 }
 
@@ -148,6 +154,7 @@ bool MainController::confirmClose()
 
 bool MainController::showMessage(MessageKind kind, const QString& text)
 {
+    m_window.announcer()->announce(text);
     if (m_services.showMessage)
         return m_services.showMessage(kind, text);
     return gp::showMessage(&m_window, kind, text);
@@ -197,6 +204,8 @@ bool MainController::loadRecordAtStartUp()
 void MainController::startGame()
 {
     m_loop->start();
+    if (m_state.gameRunning)
+        m_window.announcer()->announce(tr("ゲーム開始 ！"));
 }
 
 void MainController::chooseGirl(int girl)

@@ -16,6 +16,8 @@
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
 
+#include "ui/announcer.h"
+
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -35,6 +37,7 @@ struct GameFixture
     int newRecordDialogs = 0;
     int programEnds = 0;
     QList<bool> answers; // message box answers to give (true: OK), OK once they run out
+    QStringList spoken;  // what a screen reader was told, in order
     QTemporaryDir dir;
     gp::GameState state;
     std::unique_ptr<gp::MainWindow> window;
@@ -55,6 +58,8 @@ struct GameFixture
         services.recordFile = recordFile();
         services.endProgram = [this] { ++programEnds; };
         controller = std::make_unique<gp::MainController>(state, *window, services);
+        QObject::connect(window->announcer(), &gp::Announcer::announced,
+                         [this](const QString& text) { spoken << text; });
         if (load)
             loaded = controller->startUp();
     }
