@@ -32,6 +32,8 @@ int runApplication(int argc, char** argv)
     MainController controller(state, window);
     if (!controller.startUp())
         return 0; // a refused record: the store stays as it is
+    QObject::connect(&controller, &MainController::programEnding, &app,
+                     [] { QCoreApplication::exit(0); });
     endProgramWithSession(controller);
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });

@@ -4,15 +4,15 @@
 
 #include "app/main_controller.h"
 
+#include "app/spoken_services.h"
+#include "app/window_services.h"
 #include "game/drag_rules.h"
 #include "game/face_geometry.h"
 #include "game/face_setup.h"
 #include "game/game_loop.h"
 #include "game/hint_tick.h"
 #include "media/about_dialog.h"
-#include "media/cue_player.h"
 #include "media/help_menu.h"
-#include "media/sdl_audio_output.h"
 #include "records/check_value.h"
 #include "records/new_record_dialog.h"
 #include "records/record_store.h"
@@ -25,29 +25,28 @@
 #include "ui/status_panel.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
 namespace gp {
 
-MainController::MainController(GameState& state, MainWindow& window, ControllerServices services,
-                               QObject* parent)
-    : QObject(parent), m_state(state), m_window(window), m_services(std::move(services))
+MainController::MainController(GameState& state, MainWindow& window, GameServices* services,
+                               const QString& recordFile, QObject* parent)
+    : QObject(parent), m_state(state), m_window(window),
+      m_ownServices(services
+                        ? nullptr
+                        : std::make_unique<WindowServices>(window, [this] { return m_soundOn; })),
+      m_spokenServices(std::make_unique<SpokenServices>(services ? *services : *m_ownServices,
+                                                        *window.announcer())),
+      m_services(*m_spokenServices)
 {
-    GameServices game;
-    game.clock = m_services.clock ? m_services.clock : &m_steadyClock;
-    game.playCue = [this](const QString& cue) { playCue(cue); };
-    game.showTimeOut = [this] { showMessage(MessageKind::Warning, QStringLiteral("時間切れ ！")); };
-    game.openNewRecordDialog = [this] { openNewRecordDialog(); };
-    game.modalWindowOpen = [] { return QApplication::activeModalWidget() != nullptr; };
-    m_loop = std::make_unique<GameLoop>(m_state, m_window, std::move(game));
+    m_loop = std::make_unique<GameLoop>(m_state, m_record, m_window, m_services);
     m_dragRules = std::make_unique<DragRules>(m_state, m_window);
     m_dragger = std::make_unique<PartDragger>(m_window, *m_dragRules);
-    m_store = m_services.recordFile.isEmpty()
-                  ? std::make_unique<RecordStore>()
-                  : std::make_unique<RecordStore>(m_services.recordFile);
+    m_store = recordFile.isEmpty() ? std::make_unique<RecordStore>()
+                                   : std::make_unique<RecordStore>(recordFile);
     m_window.onCloseRequest = [this] { return confirmClose(); };
     connectCommands();
 }
@@ -80,45 +79,27 @@ void MainController::connectCommands()
             [this] { showHelpSearch(&m_window, m_helpFile); });
     connect(menu.helpOnHelp, &QAction::triggered, this,
             [this] { showHelpOnHelp(&m_window, m_helpFile); });
-    connect(menu.about, &QAction::triggered, this,
-            [this] { AboutDialog::showModal(&m_window, m_state); });
+    connect(menu.about, &QAction::triggered, this, &MainController::showAbout);
 }
 
-void MainController::openNewRecordDialog()
+void MainController::showAbout()
 {
-    const QString prompt =
-        tr("記録更新です。%1 点。名前を入力して Enter を押してください").arg(m_state.recordScore);
-    if (m_services.openNewRecordDialog) {
-        m_window.announcer()->announce(prompt);
-        m_services.openNewRecordDialog();
-        return;
-    }
-    NewRecordDialog dialog(m_state, &m_window);
-    StatusFrame* status = m_window.statusFrame();
-    connect(&dialog, &NewRecordDialog::recordNamed, this,
-            [status](const QString& holderCaption, const QString& scoreCaption) {
-                status->recordHolderPanel()->setCaption(holderCaption);
-                status->recordScorePanel()->setCaption(scoreCaption);
-            });
-    // Once the dialog is up, so that what a screen reader says of it comes first.
-    QTimer::singleShot(0, &dialog, [this, prompt] { m_window.announcer()->announce(prompt); });
+    AboutDialog dialog(&m_window);
+    connect(&dialog, &AboutDialog::debugModeRequested, this,
+            [this] { m_state.debugNextGame = true; });
     dialog.exec();
 }
 
 void MainController::endProgram()
 {
     m_ending = true;
-    if (m_services.endProgram)
-        m_services.endProgram();
-    else
-        QCoreApplication::exit(0);
+    emit programEnding();
 }
 
-void MainController::saveRecord()
+bool MainController::saveRecord()
 {
-    m_state.recordCheckValue = checkValue(m_state);
-    if (!m_store->save(m_state))
-        showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
+    m_record.checkValue = checkValue(m_record);
+    return m_store->save(m_record);
 }
 
 void MainController::endSession()
@@ -126,22 +107,21 @@ void MainController::endSession()
     if (m_ending)
         return;
     // A name typed into the new-record dialog counts as confirmed.
-    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
-        if (auto* ok = dialog->findChild<QPushButton*>())
-            ok->click();
-    }
-    m_state.recordCheckValue = checkValue(m_state);
+    if (auto* dialog = m_window.findChild<NewRecordDialog*>())
+        dialog->confirmName();
     // No message box: nobody is there to close it.
-    if (!m_store->save(m_state))
+    if (!saveRecord())
         qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath())));
     endProgram();
 }
 
 bool MainController::quit()
 {
-    if (!showMessage(MessageKind::Confirmation, QStringLiteral("GAL PORTRAITを終了します。")))
+    if (!m_services.showMessage(MessageKind::Confirmation,
+                                QStringLiteral("GAL PORTRAITを終了します。")))
         return false;
-    saveRecord();
+    if (!saveRecord())
+        m_services.showMessage(MessageKind::Warning, saveFailedMessage(m_store->filePath()));
     endProgram();
     return true;
 }
@@ -150,30 +130,6 @@ bool MainController::confirmClose()
 {
     // Ending at once: no further questions.
     return m_ending || quit();
-}
-
-bool MainController::showMessage(MessageKind kind, const QString& text)
-{
-    m_window.announcer()->announce(text);
-    if (m_services.showMessage)
-        return m_services.showMessage(kind, text);
-    return gp::showMessage(&m_window, kind, text);
-}
-
-void MainController::playCue(const QString& cue)
-{
-    if (m_services.playCue) {
-        m_services.playCue(cue);
-        return;
-    }
-    if (!m_cues) {
-        // The audio device is opened only when the first cue sounds.
-        m_audio = std::make_unique<SdlAudioOutput>();
-        m_cues = std::make_unique<CuePlayer>(
-            QCoreApplication::applicationDirPath(),
-            [this] { return m_window.actions().soundSwitch->text(); }, *m_audio);
-    }
-    m_cues->play(cue);
 }
 
 bool MainController::startUp()
@@ -188,13 +144,14 @@ bool MainController::startUp()
 
 bool MainController::loadRecordAtStartUp()
 {
-    const LoadedRecord loaded = m_store->load(m_state);
-    m_window.statusFrame()->recordHolderPanel()->setCaption(m_state.recordHolder);
-    m_window.statusFrame()->recordScorePanel()->setCaption(m_state.recordScore);
+    const LoadedRecord loaded = m_store->load(m_record);
+    m_window.statusFrame()->recordHolderPanel()->setCaption(m_record.holder);
+    m_window.statusFrame()->recordScorePanel()->setCaption(m_record.score);
     if (!loaded.fileReadable)
-        showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
-    if (!recordAccepted(m_state, loaded)) {
-        showMessage(MessageKind::Critical, QStringLiteral("YRM.INIファイルが不正です。"));
+        m_services.showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
+    if (!recordAccepted(m_record, loaded)) {
+        m_services.showMessage(MessageKind::Critical,
+                               QStringLiteral("YRM.INIファイルが不正です。"));
         m_ending = true;
         return false;
     }
@@ -233,11 +190,9 @@ void MainController::stopGame()
 
 void MainController::toggleSound()
 {
-    QAction* sw = m_window.actions().soundSwitch;
-    if (sw->text() == QLatin1String("OFF"))
-        sw->setText(QStringLiteral("ON"));
-    else if (sw->text() == QLatin1String("ON"))
-        sw->setText(QStringLiteral("OFF"));
+    m_soundOn = !m_soundOn;
+    m_window.actions().soundSwitch->setText(m_soundOn ? QStringLiteral("ON")
+                                                      : QStringLiteral("OFF"));
 }
 
 void MainController::declareDone()
@@ -249,7 +204,7 @@ void MainController::declareDone()
 
 void MainController::hintTick()
 {
-    gp::hintTick(m_state, m_window, [this](const QString& cue) { playCue(cue); });
+    gp::hintTick(m_state, m_window, m_services);
 }
 
 } // namespace gp

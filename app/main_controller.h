@@ -7,49 +7,35 @@
 // The main window's handlers: start-up, the menu commands, the done button, the game and its
 // hints. They act on the shared game state and on the window's controls.
 
-#include "game/game_clock.h"
+#include "game/game_services.h"
 #include "game/game_state.h"
-#include "ui/message_box.h"
+#include "records/record.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 namespace gp {
 
-class AudioOutput;
-class CuePlayer;
 class DragRules;
 class GameLoop;
 class MainWindow;
 class PartDragger;
 class RecordStore;
-
-// What the handlers need from outside the window; every member may be left empty for the real
-// thing, and tests put doubles there.
-struct ControllerServices
-{
-    const GameClock* clock = nullptr;
-    std::function<void(const QString& cue)> playCue;
-    // A modal message box; true when the player chose OK.
-    std::function<bool(MessageKind kind, const QString& text)> showMessage;
-    std::function<void()> openNewRecordDialog;
-    // Where the record is kept; empty for the user's YRM.ini.
-    QString recordFile;
-    // Ends the program at once, without further close requests.
-    std::function<void()> endProgram;
-};
+class SpokenServices;
 
 class MainController : public QObject
 {
     Q_OBJECT
 
 public:
-    MainController(GameState& state, MainWindow& window, ControllerServices services = {},
-                   QObject* parent = nullptr);
+    // services: the window's own (WindowServices) when null. recordFile: where the record is
+    // kept, the user's YRM.ini when empty.
+    MainController(GameState& state, MainWindow& window, GameServices* services = nullptr,
+                   const QString& recordFile = {}, QObject* parent = nullptr);
     ~MainController() override;
 
     GameState& state() { return m_state; }
+    Record& record() { return m_record; }
     MainWindow& window() { return m_window; }
     GameLoop& gameLoop() { return *m_loop; }
     DragRules& dragRules() { return *m_dragRules; }
@@ -72,27 +58,30 @@ public:
     void declareDone();
     void hintTick();
 
+signals:
+    // The program is to end at once, without further close requests.
+    void programEnding();
+
 private:
     void connectCommands();
     bool loadRecordAtStartUp();
-    bool showMessage(MessageKind kind, const QString& text);
-    void playCue(const QString& cue);
-    // Recomputes the check value and saves the record; tells the player when that failed.
-    void saveRecord();
+    // Recomputes the check value and saves the record; false when it did not reach the file.
+    bool saveRecord();
     void endProgram();
-    void openNewRecordDialog();
+    void showAbout();
 
     GameState& m_state;
     MainWindow& m_window;
-    ControllerServices m_services;
-    SteadyGameClock m_steadyClock;
+    Record m_record;
+    std::unique_ptr<GameServices> m_ownServices;
+    std::unique_ptr<SpokenServices> m_spokenServices;
+    GameServices& m_services;
+    bool m_soundOn = true;
     QString m_helpFile;
     std::unique_ptr<GameLoop> m_loop;
     std::unique_ptr<DragRules> m_dragRules;
     std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
-    std::unique_ptr<AudioOutput> m_audio;
-    std::unique_ptr<CuePlayer> m_cues;
     bool m_ending = false;
 };
 

@@ -16,10 +16,10 @@ namespace gp {
 
 namespace {
 
-constexpr std::array<int, 3> Handled = {SIGTERM, SIGHUP, SIGINT};
+constexpr std::array<int, 3> kHandledSignals = {SIGTERM, SIGHUP, SIGINT};
 
 int g_writeFd = -1;
-std::array<struct sigaction, Handled.size()> g_previous{};
+std::array<struct sigaction, kHandledSignals.size()> g_previous{};
 
 void onSignal(int signalNumber)
 {
@@ -49,16 +49,16 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < Handled.size(); ++i)
-        ::sigaction(Handled[i], &action, &g_previous[i]);
+    for (std::size_t i = 0; i < kHandledSignals.size(); ++i)
+        ::sigaction(kHandledSignals[i], &action, &g_previous[i]);
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (!m_notifier)
         return;
-    for (std::size_t i = 0; i < Handled.size(); ++i)
-        ::sigaction(Handled[i], &g_previous[i], nullptr);
+    for (std::size_t i = 0; i < kHandledSignals.size(); ++i)
+        ::sigaction(kHandledSignals[i], &g_previous[i], nullptr);
     g_writeFd = -1;
     delete m_notifier;
     ::close(m_fds[0]);

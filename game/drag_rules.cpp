@@ -44,7 +44,7 @@ bool DragRules::pressPart(int girl, int part, float x, float y)
     return chosen;
 }
 
-void DragRules::pointerOverPart(int, int part)
+void DragRules::pointerOverPart(int part)
 {
     m_state.pointerZone = PointerZone::Part;
     m_state.partUnderPointer = part;
@@ -80,12 +80,12 @@ void DragRules::reportPointer(float x, float y, PointerZone zone)
     m_state.pointerZone = zone;
 }
 
-void DragRules::pointerOverPlayArea(int, float x, float y)
+void DragRules::pointerOverPlayArea(float x, float y)
 {
     reportPointer(x, y, PointerZone::PlayArea);
 }
 
-void DragRules::pointerOverCover(int, float x, float y)
+void DragRules::pointerOverCover(float x, float y)
 {
     reportPointer(x, y, PointerZone::Cover);
 }

@@ -24,9 +24,9 @@ public:
 
     // A press on a part; true when the window is to begin carrying it.
     bool pressPart(int girl, int part, float x, float y);
-    void pointerOverPart(int girl, int part);
-    void pointerOverPlayArea(int girl, float x, float y);
-    void pointerOverCover(int girl, float x, float y);
+    void pointerOverPart(int part);
+    void pointerOverPlayArea(float x, float y);
+    void pointerOverCover(float x, float y);
     // A drop on a part, the dragged one or another: the dragged part lands relative to it.
     void dropOnPart(int girl, int part, float x, float y);
     // A drop on the play area or the cover; the source is the carried part.

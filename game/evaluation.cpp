@@ -11,12 +11,12 @@
 
 namespace gp {
 
-std::int32_t partDistance(const PartRect& rect, PointI target)
+std::int32_t partDistance(const PartRect& rect, QPoint target)
 {
     const double centreX = double(rect.left) + double(rect.width) / 2.0;
     const double centreY = double(rect.top) + double(rect.height) / 2.0;
-    const double dx = target.x - centreX;
-    const double dy = target.y - centreY;
+    const double dx = target.x() - centreX;
+    const double dy = target.y() - centreY;
     return roundHalfEven(std::pow(dx * dx + dy * dy, 0.5));
 }
 

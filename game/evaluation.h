@@ -12,7 +12,7 @@
 namespace gp {
 
 // Whole-pixel distance from the centre of a part's rectangle to its target.
-std::int32_t partDistance(const PartRect& rect, PointI target);
+std::int32_t partDistance(const PartRect& rect, QPoint target);
 
 // Sum of the six part distances of the chosen girl (0 when neither girl is chosen).
 std::int32_t measurePlacement(const FaceBoard& board);

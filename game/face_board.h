@@ -7,7 +7,7 @@
 // The narrow view of the main window's controls that the face rules need. The window implements
 // it; tests implement it with plain data.
 
-#include <cstdint>
+#include <QColor>
 
 namespace gp {
 
@@ -36,8 +36,8 @@ public:
     virtual void setCoverLeft(int girl, int left) = 0;
     virtual void setCoverTop(int girl, int top) = 0;
 
-    // Fill colour of the time gauge, 0xBBGGRR.
-    virtual void setGaugeColor(std::uint32_t bgr) = 0;
+    // Fill colour of the time gauge.
+    virtual void setGaugeColor(const QColor& color) = 0;
 };
 
 } // namespace gp

@@ -24,7 +24,7 @@ void setUpFace(GameState& state, FaceBoard& board)
         board.setCoverLeft(girl, 0);
     for (int girl = 0; girl < kGirlCount; ++girl)
         board.setCoverTop(girl, 0);
-    board.setGaugeColor(kGaugeBlue);
+    board.setGaugeColor(kGaugeAmple);
     state.measuredDistance = measurePlacement(board);
     state.startDistance = state.measuredDistance;
 }

@@ -7,16 +7,17 @@
 #include "game/face_board.h"
 #include "game/game_state.h"
 
-#include <cstdint>
+#include <QColor>
 
 namespace gp {
 
-constexpr std::uint32_t kGaugeBlue = 0xFF0000;
-constexpr std::uint32_t kGaugeYellow = 0x00FFFF;
-constexpr std::uint32_t kGaugeRed = 0x0000FF;
+// The time gauge's fill: ample time, under 30 % left, under 10 % left.
+constexpr QColor kGaugeAmple{0x00, 0x00, 0xFF};
+constexpr QColor kGaugeLow{0xFF, 0xFF, 0x00};
+constexpr QColor kGaugeCritical{0xFF, 0x00, 0x00};
 
 // Puts both girls' parts back into the start column, lays the covers over the faces, paints the
-// gauge blue and measures the start distance of the chosen girl.
+// gauge for ample time and measures the start distance of the chosen girl.
 void setUpFace(GameState& state, FaceBoard& board);
 
 } // namespace gp

@@ -25,7 +25,7 @@ public:
     virtual void setHintTimerRunning(bool running) = 0;
 
     virtual void setGaugePercent(double percent) = 0;
-    virtual std::uint32_t gaugeColor() const = 0;
+    virtual QColor gaugeColor() const = 0;
     virtual void setScoreCaption(int score) = 0;
     virtual void setHintCaption(const QString& text) = 0;
     // The two coordinate labels above the visible area.

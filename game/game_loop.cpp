@@ -19,8 +19,9 @@ constexpr int kModalRetryMs = 200;
 
 } // namespace
 
-GameLoop::GameLoop(GameState& state, GameBoard& board, GameServices services, QObject* parent)
-    : QObject(parent), m_state(state), m_board(board), m_services(std::move(services))
+GameLoop::GameLoop(GameState& state, Record& record, GameBoard& board, GameServices& services,
+                   QObject* parent)
+    : QObject(parent), m_state(state), m_record(record), m_board(board), m_services(services)
 {
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
@@ -45,7 +46,7 @@ void GameLoop::start()
     setUpFace(m_state, m_board);
     m_board.setHintTimerRunning(true);
     m_state.nextHintVertical = false;
-    m_startSecond = roundHalfEven(m_services.clock->seconds());
+    m_startSecond = roundHalfEven(m_services.seconds());
     m_waiting = true;
     pass();
 }
@@ -54,7 +55,9 @@ void GameLoop::pass()
 {
     if (!m_waiting || m_inPass)
         return;
-    if (m_services.modalWindowOpen && m_services.modalWindowOpen()) {
+    // Another modal window holds the interface: passes wait until it closes, so its time still
+    // counts and the time-out follows as soon as it is gone.
+    if (m_services.modalWindowOpen()) {
         m_wake.start(kModalRetryMs);
         return;
     }
@@ -62,16 +65,16 @@ void GameLoop::pass()
     bool ended = !m_state.gameRunning;
     if (!ended) {
         // The clock is monotonic, so the elapsed time never runs backwards.
-        const std::int32_t elapsed = roundHalfEven(m_services.clock->seconds() - m_startSecond);
+        const std::int32_t elapsed = roundHalfEven(m_services.seconds() - m_startSecond);
         const double percent = remainingPercent(elapsed);
         m_board.setGaugePercent(percent);
-        if (percent > 0 && percent < 10 && m_board.gaugeColor() == kGaugeYellow) {
-            m_board.setGaugeColor(kGaugeRed);
-        } else if (percent >= 10 && percent < 30 && m_board.gaugeColor() == kGaugeBlue) {
-            m_board.setGaugeColor(kGaugeYellow);
+        if (percent > 0 && percent < 10 && m_board.gaugeColor() == kGaugeLow) {
+            m_board.setGaugeColor(kGaugeCritical);
+        } else if (percent >= 10 && percent < 30 && m_board.gaugeColor() == kGaugeAmple) {
+            m_board.setGaugeColor(kGaugeLow);
         } else if (percent <= 0) {
-            if (m_services.showTimeOut)
-                m_services.showTimeOut();
+            // Shown while the covers are still on.
+            m_services.showMessage(MessageKind::Warning, QStringLiteral("時間切れ ！"));
             ended = true;
         }
     }
@@ -88,7 +91,7 @@ void GameLoop::pass()
 void GameLoop::scheduleNextPass()
 {
     // The gauge changes only when the rounded elapsed second does, just after t crosses k + 0.5.
-    const double t = m_services.clock->seconds() - m_startSecond;
+    const double t = m_services.seconds() - m_startSecond;
     const double nextChange = std::floor(t - 0.5) + 1.5;
     m_wake.start(int(std::ceil((nextChange - t) * 1000.0)) + 2);
 }
@@ -112,13 +115,11 @@ void GameLoop::scoreGame()
 {
     m_state.measuredDistance = measurePlacement(m_board);
     m_state.score = computeScore(m_state.startDistance, m_state.measuredDistance);
-    if (m_services.playCue)
-        m_services.playCue(ratingCue(m_state.score));
+    m_services.playCue(ratingCue(m_state.score));
     m_board.setScoreCaption(m_state.score);
-    if (m_state.score > m_state.recordScore) {
-        m_state.recordScore = m_state.score;
-        if (m_services.openNewRecordDialog)
-            m_services.openNewRecordDialog();
+    if (m_state.score > m_record.score) {
+        m_record.score = m_state.score;
+        m_services.askRecordHolder(m_record);
     }
 }
 

@@ -9,34 +9,22 @@
 // button or the stop command has ended the game.
 
 #include "game/game_board.h"
-#include "game/game_clock.h"
+#include "game/game_services.h"
 #include "game/game_state.h"
+#include "records/record.h"
 
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 namespace gp {
-
-struct GameServices
-{
-    const GameClock* clock = nullptr;
-    std::function<void(const QString& cue)> playCue;
-    // Modal "time is up" message, shown while the covers are still on.
-    std::function<void()> showTimeOut;
-    // Modal name entry for a new record.
-    std::function<void()> openNewRecordDialog;
-    // True while another modal window holds the interface; passes wait until it closes, so its
-    // time still counts and the time-out follows as soon as it is gone.
-    std::function<bool()> modalWindowOpen;
-};
 
 class GameLoop : public QObject
 {
     Q_OBJECT
 
 public:
-    GameLoop(GameState& state, GameBoard& board, GameServices services, QObject* parent = nullptr);
+    GameLoop(GameState& state, Record& record, GameBoard& board, GameServices& services,
+             QObject* parent = nullptr);
 
     void start();
 
@@ -50,8 +38,9 @@ private:
     void scoreGame();
 
     GameState& m_state;
+    Record& m_record;
     GameBoard& m_board;
-    GameServices m_services;
+    GameServices& m_services;
     QTimer m_wake;
     std::int32_t m_startSecond = 0;
     bool m_waiting = false;

@@ -4,10 +4,8 @@
 
 #pragma once
 
-// The state the handlers share. Zero (or empty) at program start except the record, which takes
-// its defaults until it is loaded.
+// The state the handlers share during a game; zero at program start.
 
-#include <QString>
 #include <cstdint>
 
 namespace gp {
@@ -30,7 +28,7 @@ struct GameState
 
     // Fixed widths where the arithmetic depends on them: a drop computes a part's place from
     // positions and grab offsets rounded to 16 bits, distances are summed in 32 bits, and the
-    // score and the record are the 16-bit values the check value is computed over.
+    // score is the 16-bit value a record keeps.
     std::int16_t grabOffsetX = 0; // in grab units (kGrabUnitsPerPixel) from the part's corner
     std::int16_t grabOffsetY = 0;
     std::int16_t dragStartLeft = 0; // the dragged part's place at the press, play-area pixels
@@ -40,9 +38,6 @@ struct GameState
     std::int32_t measuredDistance = 0; // sum of the six part distances, last measured
     std::int32_t startDistance = 0;    // the same at set-up
     std::int16_t score = 0;
-    std::int16_t recordScore = 600;
-    QString recordHolder = QStringLiteral("Todo");
-    std::int16_t recordCheckValue = 0;
 };
 
 } // namespace gp

@@ -52,8 +52,7 @@ QString partHintText(int part)
     return QString::fromUtf8(texts[part]);
 }
 
-void hintTick(GameState& state, GameBoard& board,
-              const std::function<void(const QString& cue)>& playCue)
+void hintTick(GameState& state, GameBoard& board, GameServices& services)
 {
     if (!state.dragging)
         return;
@@ -74,14 +73,13 @@ void hintTick(GameState& state, GameBoard& board,
         return;
     }
 
-    const PointI target = kTargets[girl][state.draggedPart];
+    const QPoint target = kTargets[girl][state.draggedPart];
     const bool horizontal = !state.nextHintVertical;
     state.nextHintVertical = horizontal;
-    const DirectionHint& hint = horizontal ? (target.x < state.pointerX ? kLeft : kRight)
-                                           : (target.y < state.pointerY ? kUp : kDown);
+    const DirectionHint& hint = horizontal ? (target.x() < state.pointerX ? kLeft : kRight)
+                                           : (target.y() < state.pointerY ? kUp : kDown);
     board.setHintCaption(QString::fromUtf8(hint.text));
-    if (playCue)
-        playCue(QString::fromLatin1(hint.cue));
+    services.playCue(QString::fromLatin1(hint.cue));
     // A vertical hint uses up the report: without a fresh one the next tick asks "? ? ?".
     if (!horizontal)
         state.pointerZone = PointerZone::None;

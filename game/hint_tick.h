@@ -8,15 +8,13 @@
 // towards the carried part's place, alternating between the horizontal and the vertical.
 
 #include "game/game_board.h"
+#include "game/game_services.h"
 #include "game/game_state.h"
-
-#include <functional>
 
 namespace gp {
 
 QString partHintText(int part);
 
-void hintTick(GameState& state, GameBoard& board,
-              const std::function<void(const QString& cue)>& playCue);
+void hintTick(GameState& state, GameBoard& board, GameServices& services);
 
 } // namespace gp

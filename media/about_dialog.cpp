@@ -4,8 +4,8 @@
 
 #include "media/about_dialog.h"
 
-#include "game/game_state.h"
 #include "ui/art.h"
+#include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/outline_box.h"
@@ -38,10 +38,10 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont
 
 } // namespace
 
-AboutDialog::AboutDialog(GameState& state, QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_state(state), m_messageBox(showPrompt)
+      m_messageBox(showPrompt)
 {
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
     // No icon in the title bar: a null icon would fall back to the application's.
@@ -50,11 +50,8 @@ AboutDialog::AboutDialog(GameState& state, QWidget* parent)
     setWindowIcon(QIcon(noIcon));
     setFixedSize(263, 149);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fillBackground(this, palette().color(QPalette::Base));
+    setPaletteColor(this, QPalette::WindowText, palette().color(QPalette::Text));
 
     m_outline = new OutlineBox(this);
     m_outline->setGeometry(4, 11, 254, 71);
@@ -89,19 +86,13 @@ AboutDialog::AboutDialog(GameState& state, QWidget* parent)
         label->installEventFilter(this);
 }
 
-void AboutDialog::showModal(QWidget* parent, GameState& state)
-{
-    AboutDialog dialog(state, parent);
-    dialog.exec();
-}
-
 void AboutDialog::titlePressed(const QMouseEvent& event)
 {
     // The right button with Shift and Ctrl held, and not Alt; other keys do not count.
     const Qt::KeyboardModifiers held =
         event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (event.button() == Qt::RightButton && held == (Qt::ShiftModifier | Qt::ControlModifier)) {
-        m_state.debugNextGame = true;
+        emit debugModeRequested();
         m_messageBox(this, QStringLiteral("Debug Mode!!"));
     }
 }

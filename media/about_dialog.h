@@ -18,7 +18,6 @@ class QPushButton;
 
 namespace gp {
 
-struct GameState;
 class OutlineBox;
 
 class AboutDialog : public QDialog
@@ -29,14 +28,15 @@ public:
     // Shows a prompt with an OK button only; replaceable so that nothing blocks under test.
     using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
 
-    explicit AboutDialog(GameState& state, QWidget* parent = nullptr);
-
-    // "バージョン情報": the window, modal over parent until OK.
-    static void showModal(QWidget* parent, GameState& state);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     void setMessageBox(MessageBox box) { m_messageBox = std::move(box); }
     // The three title lines: the program's name, its version and what it is.
     QLabel* titleLabel(int index) const { return m_titleLabels.at(index); }
+
+signals:
+    // The hidden gesture on a title line: the next game is to be played uncovered.
+    void debugModeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,7 +44,6 @@ protected:
 private:
     void titlePressed(const QMouseEvent& event);
 
-    GameState& m_state;
     MessageBox m_messageBox;
     OutlineBox* m_outline = nullptr;
     std::array<QLabel*, 3> m_titleLabels{};

@@ -33,8 +33,8 @@ constexpr CueRow kCues[] = {
 
 } // namespace
 
-CuePlayer::CuePlayer(QString programDir, std::function<QString()> soundSwitch, AudioOutput& output)
-    : m_programDir(std::move(programDir)), m_soundSwitch(std::move(soundSwitch)), m_output(output)
+CuePlayer::CuePlayer(QString programDir, std::function<bool()> soundOn, AudioOutput& output)
+    : m_programDir(std::move(programDir)), m_soundOn(std::move(soundOn)), m_output(output)
 {
 }
 
@@ -46,7 +46,7 @@ void CuePlayer::play(const QString& name)
         // QDir joins with exactly one separator, also for a program folder at the root.
         const QString path = QDir(m_programDir).filePath(QLatin1String(row.file));
         // Read only now, so a switch flipped during the previous cue counts for this one.
-        if (m_soundSwitch() != QLatin1String("ON"))
+        if (!m_soundOn())
             return;
         if (!m_output.play(path, row.mode))
             m_output.beep();

@@ -12,14 +12,14 @@
 
 namespace gp {
 
-// Turns a cue name into the wave file beside the program and plays it while the sound switch
-// reads "ON". Holds no widgets: the switch is whatever caption the given function returns.
+// Turns a cue name into the wave file beside the program and plays it while the sound is on.
+// Holds no widgets: the switch is whatever the given function returns.
 class CuePlayer
 {
 public:
     // programDir: the program's folder (QCoreApplication::applicationDirPath() in the game).
-    // soundSwitch: returns the current caption of the sound switch; read on every cue.
-    CuePlayer(QString programDir, std::function<QString()> soundSwitch, AudioOutput& output);
+    // soundOn: the sound switch; read on every cue.
+    CuePlayer(QString programDir, std::function<bool()> soundOn, AudioOutput& output);
 
     // "Right", "Left", "Up" and "Down" return once the sound has finished; "Bad", "Good" and
     // "VeryGood" return at once. Names are compared exactly; any other name does nothing, the
@@ -28,7 +28,7 @@ public:
 
 private:
     QString m_programDir;
-    std::function<QString()> m_soundSwitch;
+    std::function<bool()> m_soundOn;
     AudioOutput& m_output;
 };
 

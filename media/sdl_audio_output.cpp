@@ -82,7 +82,7 @@ void SdlAudioOutput::beep()
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxCueFileSize)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCueFileSize)
         return std::nullopt;
     // One byte past the size it had: a file that grew meanwhile is refused by the gate.
     return decodeCue(file.read(file.size() + 1), {kFormat, kChannels, kRate});

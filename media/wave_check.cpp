@@ -48,18 +48,18 @@ bool knownFormat(SDL_AudioFormat format)
 bool withinLimits(const SDL_AudioSpec& spec, Uint32 length)
 {
     if (!knownFormat(spec.format) || spec.channels < 1 || spec.channels > 2 ||
-        spec.freq < MinCueRate || spec.freq > MaxCueRate)
+        spec.freq < kMinCueRate || spec.freq > kMaxCueRate)
         return false;
     const qint64 bytesPerSecond =
         qint64(spec.freq) * spec.channels * SDL_AUDIO_BITSIZE(spec.format) / 8;
-    return length <= bytesPerSecond * MaxCueLength.count();
+    return length <= bytesPerSecond * kMaxCueLength.count();
 }
 
 } // namespace
 
 std::optional<QByteArray> decodeCue(QByteArrayView wave, SampleFormat target)
 {
-    if (wave.size() > MaxCueFileSize || !chunksFit(wave))
+    if (wave.size() > kMaxCueFileSize || !chunksFit(wave))
         return std::nullopt;
     SDL_RWops* stream = SDL_RWFromConstMem(wave.data(), int(wave.size()));
     SDL_AudioSpec spec{};

@@ -16,11 +16,11 @@
 
 namespace gp {
 
-constexpr int MinCueRate = 8000;
-constexpr int MaxCueRate = 192000;
-constexpr std::chrono::seconds MaxCueLength{5};
+constexpr int kMinCueRate = 8000;
+constexpr int kMaxCueRate = 192000;
+constexpr std::chrono::seconds kMaxCueLength{5};
 // Five seconds of 32-bit stereo at the highest rate, with room for the header.
-constexpr qsizetype MaxCueFileSize = 8 * 1024 * 1024;
+constexpr qsizetype kMaxCueFileSize = 8 * 1024 * 1024;
 
 // The format the samples are converted to; SDL's AUDIO_* value for the sample format.
 struct SampleFormat

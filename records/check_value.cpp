@@ -4,6 +4,8 @@
 
 #include "records/check_value.h"
 
+#include "records/record_name.h"
+
 #include <array>
 #include <iconv.h>
 
@@ -11,7 +13,7 @@ namespace gp {
 
 namespace {
 
-constexpr std::uint16_t Replacement = 0x3F;
+constexpr std::uint16_t kReplacement = 0x3F;
 
 // glibc's "CP932" is Microsoft's table (U+FF5E is 0x8160), which is what the stored check values
 // were computed with; plain Shift_JIS tables differ on a handful of symbols.
@@ -31,7 +33,7 @@ public:
     {
         // The converter comes with libc6; should it be missing, ASCII names still check right.
         if (m_cd == iconv_t(-1))
-            return character < 0x80 ? std::uint16_t(character) : Replacement;
+            return character < 0x80 ? std::uint16_t(character) : kReplacement;
         std::array<char, 4> in{};
         for (int i = 0; i < 4; ++i)
             in[i] = char((character >> (8 * i)) & 0xFF);
@@ -44,12 +46,12 @@ public:
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         const size_t written = out.size() - outLeft;
         if (result == size_t(-1) || inLeft != 0)
-            return Replacement;
+            return kReplacement;
         if (written == 1)
             return out[0];
         if (written == 2)
             return std::uint16_t(out[0] << 8 | out[1]);
-        return Replacement;
+        return kReplacement;
     }
 
 private:
@@ -58,32 +60,20 @@ private:
 
 } // namespace
 
-std::uint16_t cp932Code(char32_t character)
-{
-    Cp932Encoder encoder;
-    return encoder.code(character);
-}
-
 std::int16_t checkValue(QStringView name, std::int16_t score)
 {
     Cp932Encoder encoder;
     std::uint16_t x = 0;
     // By code point, so a character beyond the BMP is one "?"; a stray surrogate, which the
     // converter refuses, is one too.
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        char32_t character = name[i].unicode();
-        if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
-            character = QChar::surrogateToUcs4(name[i], name[i + 1]);
-            ++i;
-        }
-        x ^= encoder.code(character);
-    }
+    for (QStringView c : nameCharacters(name))
+        x ^= encoder.code(c.size() == 2 ? QChar::surrogateToUcs4(c[0], c[1]) : c[0].unicode());
     return std::int16_t(std::uint16_t(~std::uint16_t(score) & x));
 }
 
-std::int16_t checkValue(const GameState& state)
+std::int16_t checkValue(const Record& record)
 {
-    return checkValue(state.recordHolder, state.recordScore);
+    return checkValue(record.holder, record.score);
 }
 
 } // namespace gp

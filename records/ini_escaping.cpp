@@ -55,11 +55,11 @@ QStringList unescapedValue(QByteArrayView value)
             if (++i >= size)
                 break;
             const char e = value[i++];
-            static constexpr char Named[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                                {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                                {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+            static constexpr char kNamed[][2] = {
+                {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'},
+                {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
             bool named = false;
-            for (const auto& code : Named)
+            for (const auto& code : kNamed)
                 if (e == code[0]) {
                     text += QLatin1Char(code[1]);
                     named = true;
@@ -124,14 +124,6 @@ QString plainText(const QString& text)
     return text;
 }
 
-QString valueText(QByteArrayView value)
-{
-    QStringList parts = unescapedValue(value);
-    for (QString& part : parts)
-        part = plainText(part);
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 QString iniUnescapedKey(QByteArrayView key)
@@ -172,7 +164,10 @@ QString iniUnescapedKey(QByteArrayView key)
 
 QString iniUnescapedText(QByteArrayView value)
 {
-    return valueText(value);
+    QStringList parts = unescapedValue(value);
+    for (QString& part : parts)
+        part = plainText(part);
+    return parts.join(QStringLiteral(", "));
 }
 
 QByteArray iniEscapedText(const QString& plain)

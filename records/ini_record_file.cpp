@@ -18,11 +18,11 @@ namespace gp {
 
 namespace {
 
-const QString RecordSection = QStringLiteral("GAL PORTRAIT/");
+const QString kRecordSection = QStringLiteral("GAL PORTRAIT/");
 // In the order QSettings writes a new section's keys.
-constexpr std::array<const char*, 3> KeyNames = {"CheckFlag", "H_Name", "H_Score"};
+constexpr std::array<const char*, 3> kKeyNames = {"CheckFlag", "H_Name", "H_Score"};
 
-std::optional<QString> IniRecordTexts::*const KeyFields[] = {
+std::optional<QString> IniRecordTexts::*const kKeyFields[] = {
     &IniRecordTexts::check, &IniRecordTexts::name, &IniRecordTexts::score};
 
 bool isSpace(char c)
@@ -135,9 +135,9 @@ bool isPlainKey(QByteArrayView key)
 
 IniScan scan(QByteArrayView ini)
 {
-    static const std::array<QString, 3> FullKeys = {RecordSection + QLatin1String(KeyNames[0]),
-                                                    RecordSection + QLatin1String(KeyNames[1]),
-                                                    RecordSection + QLatin1String(KeyNames[2])};
+    static const std::array<QString, 3> kFullKeys = {kRecordSection + QLatin1String(kKeyNames[0]),
+                                                     kRecordSection + QLatin1String(kKeyNames[1]),
+                                                     kRecordSection + QLatin1String(kKeyNames[2])};
     IniScan found;
     // A byte order mark is skipped as QSettings skips it.
     const qsizetype from = ini.startsWith("\xef\xbb\xbf") ? 3 : 0;
@@ -150,9 +150,9 @@ IniScan scan(QByteArrayView ini)
     std::array<QByteArray, 3> rests;
     auto setSection = [&](const QString& prefix) {
         section = prefix;
-        relevant = FullKeys[0].startsWith(section);
+        relevant = kFullKeys[0].startsWith(section);
         for (std::size_t k = 0; k < rests.size() && relevant; ++k)
-            rests[k] = FullKeys[k].sliced(section.size()).toLatin1();
+            rests[k] = kFullKeys[k].sliced(section.size()).toLatin1();
     };
     setSection(QString());
     qsizetype pos = 0;
@@ -161,7 +161,7 @@ IniScan scan(QByteArrayView ini)
         const QByteArrayView text = data.sliced(line.start, line.length);
         if (text.startsWith('[')) {
             setSection(sectionPrefix(text));
-            if (section == RecordSection)
+            if (section == kRecordSection)
                 found.headerEnd = from + line.start + line.length;
             continue;
         }
@@ -170,8 +170,8 @@ IniScan scan(QByteArrayView ini)
         const QByteArrayView key = data.sliced(line.start, line.equals - line.start).trimmed();
         const bool plain = isPlainKey(key);
         const QString unescaped = plain ? QString() : section + iniUnescapedKey(key);
-        for (std::size_t k = 0; k < KeyNames.size(); ++k)
-            if (plain ? key == rests[k] : unescaped == FullKeys[k])
+        for (std::size_t k = 0; k < kKeyNames.size(); ++k)
+            if (plain ? key == rests[k] : unescaped == kFullKeys[k])
                 found.keys[k].append(
                     {from + line.equals + 1, from + line.start + line.length, section});
     }
@@ -184,14 +184,14 @@ IniRecordTexts readIniRecord(QByteArrayView ini)
 {
     const IniScan found = scan(ini);
     IniRecordTexts texts;
-    for (std::size_t k = 0; k < KeyNames.size(); ++k) {
+    for (std::size_t k = 0; k < kKeyNames.size(); ++k) {
         const KeyPlace* winner = nullptr;
         // QSettings reads the sections in the order of their names; later ones overwrite.
         for (const KeyPlace& place : found.keys[k])
             if (!winner || place.section >= winner->section)
                 winner = &place;
         if (winner)
-            texts.*KeyFields[k] = iniUnescapedText(
+            texts.*kKeyFields[k] = iniUnescapedText(
                 ini.sliced(winner->valueStart, winner->valueEnd - winner->valueStart));
     }
     return texts;
@@ -209,8 +209,8 @@ QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts)
     };
     QList<Edit> edits;
     QByteArray added;
-    for (std::size_t k = 0; k < KeyNames.size(); ++k) {
-        const std::optional<QString>& text = texts.*KeyFields[k];
+    for (std::size_t k = 0; k < kKeyNames.size(); ++k) {
+        const std::optional<QString>& text = texts.*kKeyFields[k];
         if (!text)
             continue;
         const QByteArray escaped = iniEscapedText(*text);
@@ -225,7 +225,7 @@ QByteArray writeIniRecord(QByteArrayView ini, const IniRecordTexts& texts)
             edits.append({start, end - start, escaped});
         }
         if (found.keys[k].isEmpty())
-            added += KeyNames[k] + ('=' + escaped) + newline;
+            added += kKeyNames[k] + ('=' + escaped) + newline;
     }
     if (!added.isEmpty() && found.headerEnd >= 0) {
         // Below the header, past a comment behind it and the line break.

@@ -10,17 +10,17 @@ namespace gp {
 
 QValidator::State NameValidator::validate(QString& input, int& pos) const
 {
-    qsizetype excess = nameLength(input) - MaxNameLength;
+    qsizetype excess = nameLength(input) - kMaxNameLength;
+    if (excess <= 0)
+        return Acceptable;
     // What was just typed or pasted ends at the cursor: drop the overflow from there, whole
     // characters at a time.
-    while (excess > 0 && pos > 0) {
-        int width = 1;
-        if (pos >= 2 && input[pos - 1].isLowSurrogate() && input[pos - 2].isHighSurrogate())
-            width = 2;
-        input.remove(pos - width, width);
-        pos -= width;
-        --excess;
-    }
+    const QList<QStringView> typed = nameCharacters(QStringView(input).first(pos));
+    qsizetype width = 0;
+    for (qsizetype i = typed.size() - 1; i >= 0 && excess > 0; --i, --excess)
+        width += typed[i].size();
+    input.remove(pos - width, width);
+    pos -= int(width);
     return excess > 0 ? Invalid : Acceptable;
 }
 

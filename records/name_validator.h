@@ -8,7 +8,7 @@
 
 namespace gp {
 
-// Holds a name box to MaxNameLength characters. QLineEdit::setMaxLength counts UTF-16 units and
+// Holds a name box to kMaxNameLength characters. QLineEdit::setMaxLength counts UTF-16 units and
 // would let a character beyond the BMP count as two; here every character counts as one. A paste
 // that would run past the limit keeps only what fits, as a length limit does.
 class NameValidator : public QValidator

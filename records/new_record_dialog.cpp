@@ -6,7 +6,7 @@
 
 #include "records/name_validator.h"
 #include "records/record_name.h"
-#include "ui/bgr_color.h"
+#include "ui/colors.h"
 #include "ui/fonts.h"
 
 #include <QLabel>
@@ -15,27 +15,15 @@
 
 namespace gp {
 
-namespace {
-
-void paint(QWidget* widget, QColor background, QPalette::ColorRole role)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, background);
-    widget->setPalette(palette);
-}
-
-} // namespace
-
-NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
+NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_state(state)
+      m_record(record)
 {
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
     setFixedSize(226, 110);
     // The system's window background, the one text boxes use, not the button face.
-    setAutoFillBackground(true);
-    paint(this, palette().color(QPalette::Base), QPalette::Window);
+    fillBackground(this, palette().color(QPalette::Base));
 
     // Created back to front, so the later ones lie on top and the tab order runs from the name
     // box to OK.
@@ -45,24 +33,22 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
     m_congratulation->setFont(gameFont(FontFace::MsMincho, 15, true));
     m_congratulation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_congratulation->setWordWrap(true);
-    m_congratulation->setAutoFillBackground(true);
-    paint(m_congratulation, colorFromBgr(0x404000), QPalette::Window);
-    paint(m_congratulation, Qt::white, QPalette::WindowText);
+    fillBackground(m_congratulation, kCongratulationBackground);
+    setPaletteColor(m_congratulation, QPalette::WindowText, kCongratulationText);
 
     m_namePrompt = new QLabel(QStringLiteral("Name : "), this);
     m_namePrompt->setObjectName(QStringLiteral("namePrompt"));
     m_namePrompt->setGeometry(18, 72, 67, 21);
     m_namePrompt->setFont(gameFont(FontFace::TimesNewRoman, 12, true));
     m_namePrompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_namePrompt->setAutoFillBackground(true);
-    paint(m_namePrompt, colorFromBgr(0x80FF80), QPalette::Window);
+    fillBackground(m_namePrompt, kNamePromptBackground);
 
     m_nameBox = new QLineEdit(this);
     m_nameBox->setObjectName(QStringLiteral("nameBox"));
     m_nameBox->setGeometry(90, 68, 97, 28);
     m_nameBox->setFont(gameFont(FontFace::MsMincho, 12));
     m_nameBox->setValidator(new NameValidator(m_nameBox));
-    paint(m_nameBox, colorFromBgr(0xFFFF00), QPalette::Base);
+    setPaletteColor(m_nameBox, QPalette::Base, kNameBoxBackground);
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
@@ -70,7 +56,7 @@ NewRecordDialog::NewRecordDialog(GameState& state, QWidget* parent)
     m_okButton->setFont(gameFont(FontFace::TimesNewRoman, 12));
     // Enter after typing the name confirms it, as a player expects.
     m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &NewRecordDialog::takeName);
+    connect(m_okButton, &QPushButton::clicked, this, &NewRecordDialog::confirmName);
 
     m_nameBox->setFocus();
 }
@@ -80,10 +66,10 @@ QString NewRecordDialog::scoreCaption(std::int16_t score)
     return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
 }
 
-void NewRecordDialog::takeName()
+void NewRecordDialog::confirmName()
 {
-    m_state.recordHolder = trimName(m_nameBox->text());
-    emit recordNamed(m_state.recordHolder, scoreCaption(m_state.recordScore));
+    m_record.holder = trimName(m_nameBox->text());
+    emit recordNamed(m_record.holder, scoreCaption(m_record.score));
     accept();
 }
 

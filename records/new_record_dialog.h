@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "game/game_state.h"
+#include "records/record.h"
 
 #include <QDialog>
 
@@ -17,15 +17,18 @@ namespace gp {
 // The new-record dialog: congratulates the player and takes the record holder's name. Build a
 // fresh one for each new record (the name box starts empty) and run it with exec().
 //
-// Only OK takes the name. The close box and Escape close it without taking it, so recordHolder
-// and both panels keep the old holder while recordScore already has the new score; the next exit
+// Only OK takes the name. The close box and Escape close it without taking it, so the holder and
+// both panels keep the old holder while the record already has the new score; the next exit
 // saves that pair with a check value over it, so nothing breaks, the player has only declined a
 // name.
 class NewRecordDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NewRecordDialog(GameState& state, QWidget* parent = nullptr);
+    explicit NewRecordDialog(Record& record, QWidget* parent = nullptr);
+
+    // What OK does: the trimmed name becomes the record's holder, and the dialog closes.
+    void confirmName();
 
     // The score panel's caption after a new record: a blank before a score of 0 or more.
     static QString scoreCaption(std::int16_t score);
@@ -35,9 +38,7 @@ signals:
     void recordNamed(const QString& holderCaption, const QString& scoreCaption);
 
 private:
-    void takeName();
-
-    GameState& m_state;
+    Record& m_record;
     QLabel* m_congratulation;
     QLabel* m_namePrompt;
     QLineEdit* m_nameBox;

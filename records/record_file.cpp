@@ -23,20 +23,20 @@ RecordFileBytes readRecordFile(const QString& path)
         return {errno == ENOENT || errno == ENOTDIR ? RecordFileState::Missing
                                                     : RecordFileState::Unreadable,
                 {}};
-    if (!S_ISREG(info.st_mode) || info.st_size > MaxRecordFileSize)
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxRecordFileSize)
         return {RecordFileState::Unreadable, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {RecordFileState::Unreadable, {}};
     // In pieces, so that a file that grew since the look at its size is still read no further.
     QByteArray bytes;
-    while (bytes.size() <= MaxRecordFileSize) {
+    while (bytes.size() <= kMaxRecordFileSize) {
         const QByteArray piece = file.read(64 * 1024);
         if (piece.isEmpty())
             break;
         bytes += piece;
     }
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxRecordFileSize)
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxRecordFileSize)
         return {RecordFileState::Unreadable, {}};
     return {RecordFileState::Read, bytes};
 }

@@ -13,7 +13,7 @@ namespace gp {
 
 // Larger files are not read (and so never replaced): a record is a few dozen bytes, and other
 // programs' sections in the same file rarely reach kilobytes.
-constexpr qint64 MaxRecordFileSize = 4 * 1024 * 1024;
+constexpr qint64 kMaxRecordFileSize = 4 * 1024 * 1024;
 
 enum class RecordFileState {
     Missing,

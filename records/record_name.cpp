@@ -27,14 +27,22 @@ QString trimName(const QString& name)
     return removeLeadingBlanks(name.left(end));
 }
 
+QList<QStringView> nameCharacters(QStringView name)
+{
+    QList<QStringView> characters;
+    for (qsizetype i = 0; i < name.size();) {
+        const bool pair =
+            name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+        const qsizetype width = pair ? 2 : 1;
+        characters.append(name.sliced(i, width));
+        i += width;
+    }
+    return characters;
+}
+
 qsizetype nameLength(QStringView name)
 {
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < name.size(); ++i, ++length) {
-        if (name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
-            ++i;
-    }
-    return length;
+    return nameCharacters(name).size();
 }
 
 } // namespace gp

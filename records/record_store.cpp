@@ -20,15 +20,17 @@ namespace gp {
 namespace {
 
 // Two instances saving at once wait this long for each other; a save takes milliseconds.
-constexpr int LockTimeoutMs = 2000;
+constexpr int kLockTimeoutMs = 2000;
 
-LoadedRecord recordFromTexts(const IniRecordTexts& texts, GameState& state)
+LoadedRecord recordFromTexts(const IniRecordTexts& texts, Record& record)
 {
-    state.recordHolder = texts.name.value_or(QStringLiteral("Todo"));
-    const RecordNumber score = readRecordNumber(texts.score.value_or(QStringLiteral("600")));
+    const Record defaults;
+    record.holder = texts.name.value_or(defaults.holder);
+    const RecordNumber score =
+        readRecordNumber(texts.score.value_or(QString::number(defaults.score)));
     const RecordNumber check = readRecordNumber(texts.check.value_or(QString()));
-    state.recordScore = score.value;
-    state.recordCheckValue = check.value;
+    record.score = score.value;
+    record.checkValue = check.value;
     return {score.inRange && check.inRange};
 }
 
@@ -46,40 +48,39 @@ QString RecordStore::defaultFilePath()
            QStringLiteral("/YRM.ini");
 }
 
-LoadedRecord RecordStore::load(GameState& state) const
+LoadedRecord RecordStore::load(Record& record) const
 {
     const RecordFileBytes file = readRecordFile(m_filePath);
-    LoadedRecord loaded = recordFromTexts(readIniRecord(file.bytes), state);
+    LoadedRecord loaded = recordFromTexts(readIniRecord(file.bytes), record);
     loaded.fileReadable = file.state != RecordFileState::Unreadable;
     return loaded;
 }
 
-bool RecordStore::save(const GameState& state) const
+bool RecordStore::save(const Record& record) const
 {
     if (m_filePath.isEmpty())
         return false;
     // The check value is computed over the name in memory; when the stored name loses leading
     // blanks, a value over the other name would get the record refused at the next start.
-    const QString name = removeLeadingBlanks(state.recordHolder);
+    const QString name = removeLeadingBlanks(record.holder);
     const std::int16_t checkFlag =
-        name == state.recordHolder ? state.recordCheckValue : checkValue(name, state.recordScore);
-    const IniRecordTexts texts{name, QString::number(state.recordScore),
-                               QString::number(checkFlag)};
+        name == record.holder ? record.checkValue : checkValue(name, record.score);
+    const IniRecordTexts texts{name, QString::number(record.score), QString::number(checkFlag)};
 
     // A first save on a fresh account finds no ~/.config yet.
     if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
         return false;
     QLockFile lock(recordLockPath(m_filePath));
-    if (!lock.tryLock(LockTimeoutMs))
+    if (!lock.tryLock(kLockTimeoutMs))
         return false;
     const RecordFileBytes old = readRecordFile(m_filePath);
     if (old.state == RecordFileState::Unreadable)
         return false;
-    GameState stored;
+    Record stored;
     const LoadedRecord storedRecord = recordFromTexts(readIniRecord(old.bytes), stored);
     // Another instance may have saved a better record since this one started.
     if (old.state == RecordFileState::Read && recordAccepted(stored, storedRecord) &&
-        stored.recordScore > state.recordScore)
+        stored.score > record.score)
         return true;
 
     const QByteArray bytes = writeIniRecord(old.bytes, texts);
@@ -90,20 +91,21 @@ bool RecordStore::save(const GameState& state) const
     return bytes == old.bytes || replaceRecordFile(m_filePath, bytes);
 }
 
-bool isDefaultRecord(const GameState& state)
+bool isDefaultRecord(const Record& record)
 {
-    return state.recordHolder == QStringLiteral("Todo") && state.recordScore == 600;
+    const Record defaults;
+    return record.holder == defaults.holder && record.score == defaults.score;
 }
 
-bool recordAccepted(const GameState& state, const LoadedRecord& loaded)
+bool recordAccepted(const Record& record, const LoadedRecord& loaded)
 {
     // Any stored check value goes with the default record; an out-of-range score was read as 0,
     // so it never passes for the default.
-    if (isDefaultRecord(state))
+    if (isDefaultRecord(record))
         return true;
     // Out-of-range numbers are refused rather than clamped or wrapped: either would turn a
     // damaged record into some other record that might even pass the check.
-    return loaded.inRange && checkValue(state) == state.recordCheckValue;
+    return loaded.inRange && checkValue(record) == record.checkValue;
 }
 
 QString saveFailedMessage(const QString& filePath)

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "game/game_state.h"
+#include "records/record.h"
 
 #include <QString>
 
@@ -32,21 +32,21 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
-    // Fills recordHolder, recordScore and recordCheckValue; missing keys take "Todo", 600 and 0.
-    LoadedRecord load(GameState& state) const;
+    // Missing keys take the default record's values.
+    LoadedRecord load(Record& record) const;
     // Writes the record atomically, changing only its own lines of the file; false when it did
     // not reach the file. Another instance's record in the file is kept if it is valid and has
     // the higher score.
-    bool save(const GameState& state) const;
+    bool save(const Record& record) const;
 
 private:
     QString m_filePath;
 };
 
 // "Todo" with 600, exempt from the check whatever check value is stored.
-bool isDefaultRecord(const GameState& state);
+bool isDefaultRecord(const Record& record);
 // The start-up decision on a loaded record.
-bool recordAccepted(const GameState& state, const LoadedRecord& loaded);
+bool recordAccepted(const Record& record, const LoadedRecord& loaded);
 
 // For the message box that tells the player the record was lost.
 QString saveFailedMessage(const QString& filePath);

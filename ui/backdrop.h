@@ -23,8 +23,6 @@ public:
 
     // A generated picture, decoded when it is first drawn or asked for.
     void setPicture(const QString& name, QSize size);
-    const QPixmap& picture() const { return m_picture.get(); }
-    QColor backgroundColor() const { return m_background; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

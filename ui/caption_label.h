@@ -6,7 +6,7 @@
 
 // Labels and fills of the status frame and the main window.
 
-#include "ui/bgr_color.h"
+#include "ui/colors.h"
 
 #include <QRect>
 #include <QString>
@@ -17,11 +17,9 @@ class QWidget;
 
 namespace gp {
 
-// Fills the widget's background with a 0xBBGGRR colour.
-void fillBackground(QWidget* widget, std::uint32_t bgr);
-
 // A caption centred at the top of its filled rectangle.
 QLabel* makeCaptionLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,
-                         std::uint32_t background, std::uint32_t textColor = kSystemWindowText);
+                         const QColor& background,
+                         const QColor& textColor = systemColor(QPalette::Text));
 
 } // namespace gp

@@ -8,8 +8,8 @@
 #include "game/scoring.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
-#include "ui/bgr_color.h"
 #include "ui/caption_label.h"
+#include "ui/colors.h"
 #include "ui/part_dragger.h"
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
@@ -53,15 +53,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
 
     auto* central = new QWidget(this);
-    fillBackground(central, kTeal);
+    fillBackground(central, kWindowBackground);
     setCentralWidget(central);
     resize(812, 466);
 
     // Widgets created later lie in front, so each container is filled from the back.
     m_pointerLabels[0] =
-        makeCaptionLabel(central, {}, {749, -40, 50, 23}, font(), kSystemWindowBackground);
+        makeCaptionLabel(central, {}, {749, -40, 50, 23}, font(), systemColor(QPalette::Base));
     m_pointerLabels[1] =
-        makeCaptionLabel(central, {}, {750, -40, 50, 23}, font(), kSystemWindowBackground);
+        makeCaptionLabel(central, {}, {750, -40, 50, 23}, font(), systemColor(QPalette::Base));
     m_pointerLabels[0]->setAccessibleName(QStringLiteral("X"));
     m_pointerLabels[1]->setAccessibleName(QStringLiteral("Y"));
     // Fully transparent: shown in place of the pointer, it hides it while a part is carried.
@@ -84,7 +84,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPlayAreas(QWidget* central)
 {
-    const std::array<std::uint32_t, 2> background{kCyan, kLightGreen};
+    const std::array<QColor, 2> background{kPlayAreaBackgroundA, kPlayAreaBackgroundB};
     const std::array<const char*, 2> prefix{"a_", "b_"};
     // Part images from the back: girl A's 0..5; girl B's 5, 4, 3, 2, 0, 1.
     const std::array<std::array<int, kPartCount>, 2> backToFront{
@@ -93,7 +93,7 @@ void MainWindow::buildPlayAreas(QWidget* central)
     for (int girl : {GirlB, GirlA}) {
         const QString pre = QLatin1String(prefix[girl]);
         const QChar letter = QLatin1Char(girl == GirlA ? 'A' : 'B');
-        auto* area = new Backdrop(colorFromBgr(background[girl]), central);
+        auto* area = new Backdrop(background[girl], central);
         area->setObjectName(QStringLiteral("playArea") + letter);
         area->setGeometry(8, 8, 554, 403);
         area->setAccessibleName(girl == GirlA ? QStringLiteral("少女 A")
@@ -105,8 +105,8 @@ void MainWindow::buildPlayAreas(QWidget* central)
             auto* sprite = new Sprite(area);
             sprite->setObjectName(partObjectName(girl, part));
             sprite->setAccessibleName(partName(part));
-            const SizeI size = kPartSizes[girl][part];
-            sprite->setPicture(pre + QStringLiteral("part%1").arg(part), {size.width, size.height});
+            const QSize size = kPartSizes[girl][part];
+            sprite->setPicture(pre + QStringLiteral("part%1").arg(part), size);
             m_parts[girl][part] = sprite;
         }
 
@@ -116,7 +116,7 @@ void MainWindow::buildPlayAreas(QWidget* central)
         face->setPicture(pre + QStringLiteral("complete"), {kFaceWidth, kFaceHeight});
         m_completeFaces[girl] = face;
 
-        auto* cover = new Backdrop(colorFromBgr(kLightYellow), area);
+        auto* cover = new Backdrop(kCoverColor, area);
         cover->setObjectName(QStringLiteral("cover") + letter);
         cover->setAccessibleName(QStringLiteral("カバー"));
         cover->setGeometry(girl == GirlA ? 0 : -88, 0, 440, 402);
@@ -220,9 +220,9 @@ void MainWindow::setCoverTop(int girl, int top)
     m_covers[girl]->move(m_covers[girl]->x(), top);
 }
 
-void MainWindow::setGaugeColor(std::uint32_t bgr)
+void MainWindow::setGaugeColor(const QColor& color)
 {
-    m_statusFrame->timeGauge()->setGaugeColor(bgr);
+    m_statusFrame->timeGauge()->setGaugeColor(color);
 }
 
 void MainWindow::setCompleteFaceVisible(int girl, bool visible)
@@ -263,7 +263,7 @@ void MainWindow::setGaugePercent(double percent)
     m_statusFrame->timeGauge()->setGaugePercent(percent);
 }
 
-std::uint32_t MainWindow::gaugeColor() const
+QColor MainWindow::gaugeColor() const
 {
     return m_statusFrame->timeGauge()->gaugeColor();
 }

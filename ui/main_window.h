@@ -61,7 +61,7 @@ public:
     void setPartDragIconTransparent(int girl, int part, bool transparent) override;
     void setCoverLeft(int girl, int left) override;
     void setCoverTop(int girl, int top) override;
-    void setGaugeColor(std::uint32_t bgr) override;
+    void setGaugeColor(const QColor& color) override;
 
     // GameBoard
     void setCompleteFaceVisible(int girl, bool visible) override;
@@ -69,7 +69,7 @@ public:
     void setCommandEnabled(Command command, bool enabled) override;
     void setHintTimerRunning(bool running) override;
     void setGaugePercent(double percent) override;
-    std::uint32_t gaugeColor() const override;
+    QColor gaugeColor() const override;
     void setScoreCaption(int score) override;
     void setHintCaption(const QString& text) override;
     void setPointerCaptions(const QString& x, const QString& y) override;

@@ -22,7 +22,7 @@ struct MenuActions
     QAction* quit = nullptr;
     QMenu* girlMenu = nullptr;
     std::array<QAction*, 2> girls{}; // checkable; exactly one is checked, girl A at first
-    QAction* soundSwitch = nullptr;  // its caption, "ON" or "OFF", is the switch
+    QAction* soundSwitch = nullptr;  // its caption, "ON" or "OFF", shows the switch
     QAction* helpContents = nullptr;
     QAction* helpSearch = nullptr;
     QAction* helpOnHelp = nullptr;

@@ -6,6 +6,8 @@
 
 // The game's modal message boxes, all titled "GAL PORTRAIT", each kind with its icon and buttons.
 
+#include "game/game_services.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,16 +16,6 @@ class QMessageBox;
 class QWidget;
 
 namespace gp {
-
-enum class MessageKind {
-    // OK and Cancel under the information icon: quitting is announced rather than questioned.
-    Confirmation,
-    Information,
-    Warning,
-    Critical,
-    // OK only, no icon.
-    Plain,
-};
 
 // Shows the box until it is answered; true when the player chose OK.
 bool showMessage(QWidget* parent, MessageKind kind, const QString& text);

@@ -234,13 +234,13 @@ void PartDragger::reportAt(const QPointF& local)
     const Target t = targetAt(local);
     switch (t.zone) {
     case PointerZone::Part:
-        m_rules.pointerOverPart(m_girl, t.part);
+        m_rules.pointerOverPart(t.part);
         break;
     case PointerZone::Cover:
-        m_rules.pointerOverCover(m_girl, float(t.pos.x()), float(t.pos.y()));
+        m_rules.pointerOverCover(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::PlayArea:
-        m_rules.pointerOverPlayArea(m_girl, float(t.pos.x()), float(t.pos.y()));
+        m_rules.pointerOverPlayArea(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
         break;

@@ -39,7 +39,6 @@ public:
 
     // Ends the carrying without a drop and gives the pointer back.
     void cancel();
-    bool isCarrying() const { return m_carrying; }
     bool isCarryingByKeyboard() const { return m_carrying && m_byKeyboard; }
 
 protected:

@@ -16,16 +16,14 @@ namespace gp {
 
 namespace {
 
-constexpr std::uint32_t kTimeLabelBackground = 0x00C0C000;
-
-StatusPanel* makePanel(QWidget* parent, QRect place, const QFont& font, std::uint32_t textColor,
-                       std::uint32_t background, const QString& name)
+StatusPanel* makePanel(QWidget* parent, QRect place, const QFont& font, const QColor& textColor,
+                       const QColor& background, const QString& name)
 {
     auto* panel = new StatusPanel(parent);
     panel->setGeometry(place);
     panel->setFont(font);
-    panel->setTextColor(colorFromBgr(textColor));
-    panel->setBackgroundColor(colorFromBgr(background));
+    panel->setTextColor(textColor);
+    panel->setBackgroundColor(background);
     // The caption is the panel's accessible description; the name says what it shows.
     panel->setAccessibleName(name);
     return panel;
@@ -45,7 +43,7 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("statusFrame"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     setGeometry(566, 9, 154, 399);
-    fillBackground(this, kPaleCyan);
+    fillBackground(this, kStatusFrameBackground);
     setAccessibleName(QStringLiteral("状況"));
 
     const QFont mincho9 = gameFont(FontFace::MsMincho, 9);
@@ -58,30 +56,35 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     makeOutline(this, QRect(17, 28, 126, 77));  // around the record
     makeOutline(this, QRect(4, 321, 147, 70));  // around the hint
     makeCaptionLabel(this, QStringLiteral("メッセージ"), QRect(21, 325, 102, 23), mincho12,
-                     kSystemWindowBackground);
-    makeCaptionLabel(this, QStringLiteral("2分"), QRect(53, 214, 21, 16), mincho9, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("1分"), QRect(89, 214, 21, 13), mincho9, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("0分"), QRect(125, 214, 19, 12), mincho9, kPaleCyan,
-                     kBlack);
+                     systemColor(QPalette::Base));
+    makeCaptionLabel(this, QStringLiteral("2分"), QRect(53, 214, 21, 16), mincho9,
+                     kStatusFrameBackground);
+    makeCaptionLabel(this, QStringLiteral("1分"), QRect(89, 214, 21, 13), mincho9,
+                     kStatusFrameBackground);
+    makeCaptionLabel(this, QStringLiteral("0分"), QRect(125, 214, 19, 12), mincho9,
+                     kStatusFrameBackground, kLastMinuteMarkText);
     makeOutline(this, QRect(11, 192, 137, 76)); // around the time gauge
     makeCaptionLabel(this, QStringLiteral("残り時間"), QRect(27, 182, 102, 20), mincho12,
-                     kTimeLabelBackground);
+                     kTimeCaptionBackground);
     makeCaptionLabel(this, QStringLiteral("Heigh Score"), QRect(25, 19, 102, 23), times12,
-                     kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("Score"), QRect(28, 113, 71, 23), times12, kPaleCyan);
-    makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9, kPaleCyan);
+                     kStatusFrameBackground);
+    makeCaptionLabel(this, QStringLiteral("Score"), QRect(28, 113, 71, 23), times12,
+                     kStatusFrameBackground);
+    makeCaptionLabel(this, QStringLiteral("3分"), QRect(20, 214, 21, 13), mincho9,
+                     kStatusFrameBackground);
 
-    m_score =
-        makePanel(this, QRect(24, 139, 114, 27), pgothic9, kBlack, kWhite, QStringLiteral("Score"));
-    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kBlack, kLightGreen,
-                            QStringLiteral("残り時間"));
-    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kWhite, kBlue,
-                       QStringLiteral("メッセージ"));
-    m_recordHolder = makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
-                               kBlack, kYellow, QStringLiteral("記録保持者"));
+    m_score = makePanel(this, QRect(24, 139, 114, 27), pgothic9, kScorePanelText,
+                        kScorePanelBackground, QStringLiteral("Score"));
+    m_timeGauge = makePanel(this, QRect(19, 234, 121, 22), pgothic9, kTimeGaugeText,
+                            kTimeGaugeBackground, QStringLiteral("残り時間"));
+    m_hint = makePanel(this, QRect(14, 350, 128, 34), pgothic9, kHintPanelText,
+                       kHintPanelBackground, QStringLiteral("メッセージ"));
+    m_recordHolder =
+        makePanel(this, QRect(26, 72, 99, 25), gameFont(FontFace::MsGothic, 12, true),
+                  kRecordHolderText, kRecordHolderBackground, QStringLiteral("記録保持者"));
     m_recordScore =
-        makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true), kWhite,
-                  kRed, QStringLiteral("Heigh Score"));
+        makePanel(this, QRect(26, 38, 99, 25), gameFont(FontFace::TimesNewRoman, 12, true),
+                  kRecordScoreText, kRecordScoreBackground, QStringLiteral("Heigh Score"));
 
     m_done = new QPushButton(QStringLiteral("完了"), this);
     m_done->setObjectName(QStringLiteral("doneButton"));

@@ -4,8 +4,6 @@
 
 #include "ui/status_panel.h"
 
-#include "ui/bgr_color.h"
-
 #include <QPainter>
 #include <algorithm>
 
@@ -56,11 +54,11 @@ void StatusPanel::setGaugePercent(double percent)
     update(before.united(gaugeRect().toAlignedRect()).adjusted(-1, 0, 1, 0));
 }
 
-void StatusPanel::setGaugeColor(std::uint32_t bgr)
+void StatusPanel::setGaugeColor(const QColor& color)
 {
-    if (bgr == m_gaugeColor)
+    if (color == m_gaugeColor)
         return;
-    m_gaugeColor = bgr;
+    m_gaugeColor = color;
     update();
 }
 
@@ -97,7 +95,7 @@ void StatusPanel::paintEvent(QPaintEvent*)
     p.fillRect(r, m_background);
     const QRectF fill = gaugeRect();
     if (fill.width() > 0)
-        p.fillRect(fill, colorFromBgr(m_gaugeColor));
+        p.fillRect(fill, m_gaugeColor);
 
     const QColor light(255, 255, 255);
     const QColor shadow(128, 128, 128);

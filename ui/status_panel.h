@@ -6,9 +6,9 @@
 
 // A bevelled status panel: a caption, and a gauge that fills from the right end towards the left.
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 
 namespace gp {
 
@@ -28,9 +28,8 @@ public:
     void setGaugePercent(double percent);
     double gaugePercent() const { return m_gaugePercent; }
 
-    // 0xBBGGRR; reads back exactly what was written.
-    void setGaugeColor(std::uint32_t bgr);
-    std::uint32_t gaugeColor() const { return m_gaugeColor; }
+    void setGaugeColor(const QColor& color);
+    QColor gaugeColor() const { return m_gaugeColor; }
 
     void setTextColor(const QColor& color);
     void setBackgroundColor(const QColor& color);
@@ -46,7 +45,7 @@ private:
 
     QString m_caption;
     double m_gaugePercent = 0;
-    std::uint32_t m_gaugeColor = 0xFF0000;
+    QColor m_gaugeColor = Qt::blue;
     QColor m_textColor = Qt::black;
     QColor m_background = Qt::lightGray;
 };

@@ -16,8 +16,8 @@ namespace {
 
 QRect cutRect(int girl, int part, int scale)
 {
-    const gp::RectI r = gp::partCutRect(girl, part);
-    return QRect(r.left * scale, r.top * scale, r.width * scale, r.height * scale);
+    const QRect r = gp::partCutRect(girl, part);
+    return QRect(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
 }
 
 // The pixels a feature may use: its own rectangle less every other part's, so no part carries

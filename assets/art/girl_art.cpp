@@ -122,9 +122,9 @@ void GirlArt::paintNeck(QPainter& p, const QPainterPath& neck, qreal top, qreal 
 
 void GirlArt::paintFeature(QPainter& p, int part) const
 {
-    const gp::PointI t = gp::kTargets[style_.girl][part];
+    const QPoint t = gp::kTargets[style_.girl][part];
     p.save();
-    p.translate(t.x, t.y);
+    p.translate(t);
     // Parts 1 and 3 are the girl's left, on the viewer's right: the mirror image of 0 and 2.
     const bool mirrored = part == 1 || part == 3;
     if (mirrored)

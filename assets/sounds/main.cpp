@@ -22,9 +22,9 @@ const std::vector<double> kMellow{1.0, 0.25, 0.08};
 const std::vector<double> kBright{1.0, 0.40, 0.18, 0.08};
 
 // Musical pitches, Hz.
-constexpr double C4 = 261.63, Eb4 = 311.13, G4 = 392.00, A4 = 440.00;
-constexpr double C5 = 523.25, E5 = 659.26, G5 = 783.99;
-constexpr double C6 = 1046.50, E6 = 1318.51, G6 = 1567.98;
+constexpr double kC4 = 261.63, kEb4 = 311.13, kG4 = 392.00, kA4 = 440.00;
+constexpr double kC5 = 523.25, kE5 = 659.26, kG5 = 783.99;
+constexpr double kC6 = 1046.50, kE6 = 1318.51, kG6 = 1567.98;
 
 struct Cue
 {
@@ -75,13 +75,13 @@ Track bad()
                     .release = 0.080,
                     .decay = 0.6};
     Note n = base;
-    n.startHz = n.endHz = G4;
+    n.startHz = n.endHz = kG4;
     addNote(t, n);
-    n.startHz = n.endHz = Eb4;
+    n.startHz = n.endHz = kEb4;
     n.at = 0.27;
     addNote(t, n);
-    n.startHz = C4;
-    n.endHz = C4 * 0.96;
+    n.startHz = kC4;
+    n.endHz = kC4 * 0.96;
     n.at = 0.54;
     n.length = 0.56;
     n.release = 0.25;
@@ -94,7 +94,7 @@ Track bad()
 Track good()
 {
     Track t;
-    const double pitches[] = {C5, E5, G5};
+    const double pitches[] = {kC5, kE5, kG5};
     for (int i = 0; i < 3; ++i) {
         const bool last = i == 2;
         addNote(t, {.startHz = pitches[i],
@@ -114,7 +114,7 @@ Track good()
 Track veryGood()
 {
     Track t;
-    const double run[] = {C5, E5, G5, C6};
+    const double run[] = {kC5, kE5, kG5, kC6};
     for (int i = 0; i < 4; ++i)
         addNote(t, {.startHz = run[i],
                     .endHz = run[i],
@@ -123,7 +123,7 @@ Track veryGood()
                     .harmonics = kBright,
                     .attack = 0.008,
                     .release = 0.05});
-    for (double hz : {G5, C6, E6, G6})
+    for (double hz : {kG5, kC6, kE6, kG6})
         addNote(t, {.startHz = hz,
                     .endHz = hz,
                     .at = 0.40,
@@ -152,8 +152,8 @@ int main(int argc, char** argv)
     }
     const std::string dir = argv[1];
 
-    const Track leftward = blips(A4, 2, 0.07);
-    const Track rightward = blips(C6, 1, 0.12);
+    const Track leftward = blips(kA4, 2, 0.07);
+    const Track rightward = blips(kC6, 1, 0.12);
     const Track up = glide(520.0, 880.0);
     const Track down = glide(880.0, 520.0);
     const Track sigh = bad(), fine = good(), triumph = veryGood();

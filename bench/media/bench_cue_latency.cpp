@@ -132,7 +132,7 @@ int main(int argc, char** argv)
 
     SdlAudioOutput out(2500ms);
     CuePlayer cues(
-        QStringLiteral(GP_PROGRAM_DIR), [] { return QStringLiteral("ON"); }, out);
+        QStringLiteral(GP_PROGRAM_DIR), [] { return true; }, out);
 
     std::vector<double> raw, corrected;
     for (int run = 0; run < 21; ++run) {

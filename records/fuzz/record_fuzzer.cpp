@@ -82,32 +82,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     compareWithQSettings(input, bytes, readIniRecord(bytes));
-    GameState state;
-    const LoadedRecord loaded = RecordStore(input).load(state);
+    Record record;
+    const LoadedRecord loaded = RecordStore(input).load(record);
     require(loaded.fileReadable);
-    recordAccepted(state, loaded);
+    recordAccepted(record, loaded);
 
     if (loaded.inRange) {
         // A higher score than any stored one, so the save never keeps the file's own record.
-        state.recordHolder = removeLeadingBlanks(state.recordHolder);
-        state.recordScore = std::int16_t(32767);
-        state.recordCheckValue = checkValue(state);
-        const QByteArray expected =
-            writeIniRecord(bytes, {state.recordHolder, QStringLiteral("32767"),
-                                   QString::number(state.recordCheckValue)});
-        if (RecordStore(input).save(state)) {
-            GameState again;
+        record.holder = removeLeadingBlanks(record.holder);
+        record.score = std::int16_t(32767);
+        record.checkValue = checkValue(record);
+        const QByteArray expected = writeIniRecord(
+            bytes, {record.holder, QStringLiteral("32767"), QString::number(record.checkValue)});
+        if (RecordStore(input).save(record)) {
+            Record again;
             const LoadedRecord reloaded = RecordStore(input).load(again);
-            require(again.recordHolder == state.recordHolder);
-            require(again.recordScore == state.recordScore);
+            require(again.holder == record.holder);
+            require(again.score == record.score);
             require(recordAccepted(again, reloaded));
             QFile file(input);
             require(file.open(QIODevice::ReadOnly) && file.readAll() == expected);
         } else {
             // Refused only when the file's own oddities would swallow the edit; then untouched.
             const IniRecordTexts back = readIniRecord(expected);
-            require(back.name != state.recordHolder || back.score != QStringLiteral("32767") ||
-                    back.check != QString::number(state.recordCheckValue));
+            require(back.name != record.holder || back.score != QStringLiteral("32767") ||
+                    back.check != QString::number(record.checkValue));
             QFile file(input);
             require(file.open(QIODevice::ReadOnly) && file.readAll() == bytes);
         }

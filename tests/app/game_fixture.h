@@ -9,26 +9,25 @@
 
 #include "app/main_controller.h"
 #include "game/face_geometry.h"
-#include "game/game_clock.h"
 #include "game/game_loop.h"
+#include "game/game_services.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 #include "ui/status_frame.h"
 
-#include "ui/announcer.h"
-
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
-struct FakeClock : gp::GameClock
+struct FakeClock
 {
     double now = 5000.25;
-    double seconds() const override { return now; }
 };
 
-struct GameFixture
+struct GameFixture : gp::GameServices
 {
     FakeClock clock;
     QStringList cues;
@@ -46,23 +45,25 @@ struct GameFixture
     explicit GameFixture(bool load = true)
     {
         window = std::make_unique<gp::MainWindow>();
-        gp::ControllerServices services;
-        services.clock = &clock;
-        services.playCue = [this](const QString& cue) { cues << cue; };
-        services.showMessage = [this](gp::MessageKind kind, const QString& text) {
-            messages << text + QLatin1Char('|') + kindName(kind);
-            coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
-            return answers.isEmpty() || answers.takeFirst();
-        };
-        services.openNewRecordDialog = [this] { ++newRecordDialogs; };
-        services.recordFile = recordFile();
-        services.endProgram = [this] { ++programEnds; };
-        controller = std::make_unique<gp::MainController>(state, *window, services);
+        controller = std::make_unique<gp::MainController>(state, *window, this, recordFile());
+        QObject::connect(controller.get(), &gp::MainController::programEnding,
+                         [this] { ++programEnds; });
         QObject::connect(window->announcer(), &gp::Announcer::announced,
                          [this](const QString& text) { spoken << text; });
         if (load)
             loaded = controller->startUp();
     }
+
+    double seconds() const override { return clock.now; }
+    void playCue(const QString& cue) override { cues << cue; }
+    bool showMessage(gp::MessageKind kind, const QString& text) override
+    {
+        messages << text + QLatin1Char('|') + kindName(kind);
+        coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    void askRecordHolder(gp::Record&) override { ++newRecordDialogs; }
+    bool modalWindowOpen() const override { return QApplication::activeModalWidget() != nullptr; }
 
     static QString kindName(gp::MessageKind kind)
     {
@@ -95,10 +96,10 @@ struct GameFixture
     void placeParts(int girl, double mouthOff = 0)
     {
         for (int p = 0; p < gp::kPartCount; ++p) {
-            const gp::SizeI s = gp::kPartSizes[girl][p];
+            const QSize s = gp::kPartSizes[girl][p];
             const double off = p == 5 ? mouthOff : 0;
-            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x - s.width / 2.0 + off),
-                                          float(gp::kTargets[girl][p].y - s.height / 2.0));
+            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x() - s.width() / 2.0 + off),
+                                          float(gp::kTargets[girl][p].y() - s.height() / 2.0));
         }
     }
 };

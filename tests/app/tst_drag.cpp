@@ -40,7 +40,7 @@ class TestDrag : public QObject
     Outcome play(const QString& script, bool byKeyboard)
     {
         f = std::make_unique<GameFixture>();
-        f->state.recordScore = -1;
+        f->controller->record().score = -1;
         f->controller->startGame();
         QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
         QWidget* area = f->window->playArea(GirlA);
@@ -87,6 +87,7 @@ class TestDrag : public QObject
                 QTest::keyClick(keys, Qt::Key_Space);
             }
         }
+        QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
         Outcome outcome{f->spoken, {}, f->state.score};
         for (int part = 0; part < kPartCount; ++part)
             outcome.places << partPos(part);

@@ -31,9 +31,9 @@ using namespace gp;
 
 namespace {
 
-GameState savedRecord(const QString& file)
+Record savedRecord(const QString& file)
 {
-    GameState state;
+    Record state;
     RecordStore(file).load(state);
     return state;
 }
@@ -60,8 +60,8 @@ private slots:
         QVERIFY(f.loaded);
         endProgramWithSession(*f.controller);
         f.controller->startGame();
-        f.state.recordHolder = QStringLiteral("はなこ");
-        f.state.recordScore = 777;
+        f.controller->record().holder = QStringLiteral("はなこ");
+        f.controller->record().score = 777;
         if (signalNumber != 0) {
             QVERIFY(::raise(signalNumber) == 0);
         } else {
@@ -71,24 +71,24 @@ private slots:
         }
         QTRY_COMPARE(f.programEnds, 1);
         QCOMPARE(f.messages, QStringList()); // nothing asked
-        const GameState saved = savedRecord(f.recordFile());
-        QCOMPARE(saved.recordHolder, QStringLiteral("はなこ"));
-        QCOMPARE(saved.recordScore, 777);
-        QCOMPARE(saved.recordCheckValue, checkValue(saved));
+        const Record saved = savedRecord(f.recordFile());
+        QCOMPARE(saved.holder, QStringLiteral("はなこ"));
+        QCOMPARE(saved.score, 777);
+        QCOMPARE(saved.checkValue, checkValue(saved));
     }
 
     void nameBeingTypedIsKept()
     {
         GameFixture f;
         endProgramWithSession(*f.controller);
-        f.state.recordScore = 900; // as the game does before it asks for the name
-        NewRecordDialog dialog(f.state, f.window.get());
+        f.controller->record().score = 900; // as the game does before it asks for the name
+        NewRecordDialog dialog(f.controller->record(), f.window.get());
         dialog.show();
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
         QVERIFY(::raise(SIGTERM) == 0);
         QTRY_COMPARE(f.programEnds, 1);
-        QCOMPARE(savedRecord(f.recordFile()).recordHolder, QStringLiteral("Hana"));
-        QCOMPARE(savedRecord(f.recordFile()).recordScore, 900);
+        QCOMPARE(savedRecord(f.recordFile()).holder, QStringLiteral("Hana"));
+        QCOMPARE(savedRecord(f.recordFile()).score, 900);
     }
 
     void fileSizeLimitGivesTheMessage()
@@ -100,8 +100,8 @@ private slots:
             ignoreFileSizeSignal();
             const rlimit small{64, 64};
             ::setrlimit(RLIMIT_FSIZE, &small);
-            GameState state;
-            state.recordHolder = QString(200, u'x');
+            Record state;
+            state.holder = QString(200, u'x');
             const bool saved = RecordStore(dir.filePath(QStringLiteral("YRM.ini"))).save(state);
             ::_exit(saved ? 1 : 0);
         }
@@ -118,19 +118,19 @@ private slots:
             QFile file(f.recordFile());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n");
-            QVERIFY(file.resize(MaxRecordFileSize + 1)); // unreadable even for root
+            QVERIFY(file.resize(kMaxRecordFileSize + 1)); // unreadable even for root
         }
         QVERIFY(f.controller->startUp());
         QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
         QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
         QVERIFY(f.messages[0].contains(f.recordFile()));
 
-        f.state.recordScore = 999;
+        f.controller->record().score = 999;
         f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 3);
         QCOMPARE(f.messages[2], saveFailedMessage(f.recordFile()) + "|warning");
         QCOMPARE(f.programEnds, 1);
-        QCOMPARE(QFileInfo(f.recordFile()).size(), MaxRecordFileSize + 1);
+        QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
     }
 };
 

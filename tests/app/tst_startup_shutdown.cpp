@@ -71,8 +71,8 @@ private slots:
         QFETCH(bool, ok);
         GameFixture f;
         f.controller->startGame();
-        f.state.recordHolder = QStringLiteral("はなこ");
-        f.state.recordScore = 777;
+        f.controller->record().holder = QStringLiteral("はなこ");
+        f.controller->record().score = 777;
         f.answers = {ok};
         if (viaCloseBox)
             QCOMPARE(f.window->close(), ok);
@@ -86,11 +86,11 @@ private slots:
         // Either way the game is not ended by the question itself.
         QVERIFY(f.state.gameRunning);
         if (ok) {
-            GameState loadedState;
+            Record loadedState;
             RecordStore(f.recordFile()).load(loadedState);
-            QCOMPARE(loadedState.recordHolder, QStringLiteral("はなこ"));
-            QCOMPARE(loadedState.recordScore, std::int16_t(777));
-            QCOMPARE(loadedState.recordCheckValue, checkValue(loadedState));
+            QCOMPARE(loadedState.holder, QStringLiteral("はなこ"));
+            QCOMPARE(loadedState.score, std::int16_t(777));
+            QCOMPARE(loadedState.checkValue, checkValue(loadedState));
         }
     }
 

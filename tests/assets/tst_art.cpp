@@ -36,8 +36,8 @@ QImage art(const QString& name)
 
 QRect cutRect(int girl, int part, int scale)
 {
-    const gp::RectI r = gp::partCutRect(girl, part);
-    return QRect(r.left * scale, r.top * scale, r.width * scale, r.height * scale);
+    const QRect r = gp::partCutRect(girl, part);
+    return QRect(r.left() * scale, r.top() * scale, r.width() * scale, r.height() * scale);
 }
 
 } // namespace
@@ -59,8 +59,8 @@ private slots:
                 QTest::newRow(qPrintable(g + "_complete" + sfx)) << g + "_complete" + sfx << face;
                 for (int part = 0; part < gp::kPartCount; ++part) {
                     const QString name = g + "_part" + QString::number(part) + sfx;
-                    const gp::SizeI s = gp::kPartSizes[girl][part];
-                    QTest::newRow(qPrintable(name)) << name << QSize(s.width, s.height) * scale;
+                    const QSize s = gp::kPartSizes[girl][part];
+                    QTest::newRow(qPrintable(name)) << name << s * scale;
                 }
             }
         }

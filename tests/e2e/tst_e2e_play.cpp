@@ -241,9 +241,8 @@ class TestE2EPlay : public QObject
 
     QRect trayPlace(int part) const
     {
-        const SizeI s = kPartSizes[GirlA][part];
         return {m_area + QPoint(kStartColumnLeft[GirlA], kStartColumnTop[part]),
-                QSize(s.width, s.height)};
+                kPartSizes[GirlA][part]};
     }
 
     bool trayPlaceEmpty(int part) const
@@ -262,7 +261,7 @@ class TestE2EPlay : public QObject
     {
         const QRect from = trayPlace(part);
         const QPoint grab = from.topLeft() + QPoint(from.width() / 2, from.height() / 2);
-        const QPoint target = m_area + QPoint(kTargets[GirlA][part].x, kTargets[GirlA][part].y);
+        const QPoint target = m_area + kTargets[GirlA][part];
         QStringList moves = at(grab) << QStringLiteral("mousedown") << QStringLiteral("1");
         for (int step = 1; step <= 4; ++step)
             moves << at(grab + (target - grab) * step / 4);

@@ -15,16 +15,16 @@ struct FakeBoard : gp::GameBoard
     std::array<bool, 2> chosen{true, false};
     std::array<std::array<gp::PartRect, gp::kPartCount>, 2> parts{};
     std::array<std::array<bool, gp::kPartCount>, 2> transparentIcon{};
-    std::array<gp::PointI, 2> cover{{{-1, -1}, {-88, -1}}};
-    std::uint32_t gauge = 0;
+    std::array<QPoint, 2> cover{{{-1, -1}, {-88, -1}}};
+    QColor gauge;
     QString hint = QStringLiteral("(none)");
 
     FakeBoard()
     {
         for (int g = 0; g < gp::kGirlCount; ++g)
             for (int p = 0; p < gp::kPartCount; ++p)
-                parts[g][p] = {0, 0, float(gp::kPartSizes[g][p].width),
-                               float(gp::kPartSizes[g][p].height)};
+                parts[g][p] = {0, 0, float(gp::kPartSizes[g][p].width()),
+                               float(gp::kPartSizes[g][p].height())};
     }
 
     bool isGirlChosen(int girl) const override { return chosen[girl]; }
@@ -35,15 +35,15 @@ struct FakeBoard : gp::GameBoard
     {
         transparentIcon[girl][part] = transparent;
     }
-    void setCoverLeft(int girl, int left) override { cover[girl].x = left; }
-    void setCoverTop(int girl, int top) override { cover[girl].y = top; }
-    void setGaugeColor(std::uint32_t bgr) override { gauge = bgr; }
+    void setCoverLeft(int girl, int left) override { cover[girl].setX(left); }
+    void setCoverTop(int girl, int top) override { cover[girl].setY(top); }
+    void setGaugeColor(const QColor& color) override { gauge = color; }
     void setCompleteFaceVisible(int, bool) override {}
     void setCoverVisible(int, bool) override {}
     void setCommandEnabled(gp::Command, bool) override {}
     void setHintTimerRunning(bool) override {}
     void setGaugePercent(double) override {}
-    std::uint32_t gaugeColor() const override { return gauge; }
+    QColor gaugeColor() const override { return gauge; }
     void setScoreCaption(int) override {}
     void setHintCaption(const QString& text) override { hint = text; }
     void setPointerCaptions(const QString&, const QString&) override {}
@@ -54,8 +54,8 @@ struct FakeBoard : gp::GameBoard
     {
         for (int p = 0; p < gp::kPartCount; ++p) {
             auto& r = parts[girl][p];
-            r.left = float(gp::kTargets[girl][p].x) - r.width / 2 + dx;
-            r.top = float(gp::kTargets[girl][p].y) - r.height / 2 + dy;
+            r.left = float(gp::kTargets[girl][p].x()) - r.width / 2 + dx;
+            r.top = float(gp::kTargets[girl][p].y()) - r.height / 2 + dy;
         }
     }
 };

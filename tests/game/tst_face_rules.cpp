@@ -81,11 +81,11 @@ private slots:
     void eyebrowOnWholePixels()
     {
         // 64 x 13 cannot be centred on whole pixels; the nearest place is half a pixel off.
-        const PointI target = kTargets[GirlA][0];
+        const QPoint target = kTargets[GirlA][0];
         QCOMPARE(partDistance({143, 181.5f, 64, 13}, target), 0);
         QCOMPARE(partDistance({143, 181, 64, 13}, target), 0);
-        const RectI cut = partCutRect(GirlA, 0);
-        QCOMPARE(partDistance({float(cut.left), float(cut.top), 64, 13}, target), 0);
+        const QRect cut = partCutRect(GirlA, 0);
+        QCOMPARE(partDistance({float(cut.left()), float(cut.top()), 64, 13}, target), 0);
     }
 
     void setUpPutsThePartsBackAndMeasures_data()
@@ -111,10 +111,10 @@ private slots:
 
         QCOMPARE(state.startDistance, startDistance);
         QCOMPARE(state.measuredDistance, startDistance);
-        QCOMPARE(board.gauge, kGaugeBlue);
+        QCOMPARE(board.gauge, QColor(0, 0, 255));
         for (int g = 0; g < kGirlCount; ++g) {
-            QCOMPARE(board.cover[g].x, 0);
-            QCOMPARE(board.cover[g].y, 0);
+            QCOMPARE(board.cover[g].x(), 0);
+            QCOMPARE(board.cover[g].y(), 0);
             for (int p = 0; p < kPartCount; ++p) {
                 QCOMPARE(board.parts[g][p].left, float(kStartColumnLeft[g]));
                 QCOMPARE(board.parts[g][p].top, float(kStartColumnTop[p]));

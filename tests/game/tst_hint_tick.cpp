@@ -16,12 +16,18 @@ class TestHintTick : public QObject
 
     FakeBoard m_board;
     GameState m_state;
-    QStringList m_cues;
-
-    void tick()
+    struct CueRecorder : GameServices
     {
-        hintTick(m_state, m_board, [this](const QString& cue) { m_cues << cue; });
-    }
+        QStringList cues;
+        double seconds() const override { return 0; }
+        void playCue(const QString& cue) override { cues << cue; }
+        bool showMessage(MessageKind, const QString&) override { return true; }
+        void askRecordHolder(Record&) override {}
+        bool modalWindowOpen() const override { return false; }
+    } m_services;
+    QStringList& m_cues = m_services.cues;
+
+    void tick() { hintTick(m_state, m_board, m_services); }
 
 private slots:
     void init()
@@ -32,8 +38,8 @@ private slots:
         for (int g = 0; g < kGirlCount; ++g)
             for (int p = 0; p < kPartCount; ++p)
                 m_board.parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
-                                       float(kPartSizes[g][p].width),
-                                       float(kPartSizes[g][p].height)};
+                                       float(kPartSizes[g][p].width()),
+                                       float(kPartSizes[g][p].height())};
         m_state.dragging = true;
     }
 

@@ -14,17 +14,17 @@ using namespace gp;
 
 namespace {
 
-GameState withScore(int score)
+Record withScore(int score)
 {
-    GameState state;
-    state.recordScore = std::int16_t(score);
+    Record state;
+    state.score = std::int16_t(score);
     return state;
 }
 
 // The dialog shown for a new score, and the main window's record panels as its signal leaves them.
 struct ShownDialog
 {
-    GameState state;
+    Record state;
     NewRecordDialog dialog;
     QString name = QStringLiteral("old");
     QString score = QStringLiteral("old");
@@ -101,8 +101,8 @@ private slots:
 
         QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
         QVERIFY(!d.dialog.isVisible());
-        QTEST(d.state.recordHolder, "name");
-        QCOMPARE(d.name, d.state.recordHolder);
+        QTEST(d.state.holder, "name");
+        QCOMPARE(d.name, d.state.holder);
         QTEST(d.score, "scoreCaption");
     }
 
@@ -113,7 +113,7 @@ private slots:
         QTest::keyClicks(d.nameBox(), " Hana ");
         QTest::keyClick(d.nameBox(), Qt::Key_Return);
         QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(d.state.recordHolder, QStringLiteral("Hana"));
+        QCOMPARE(d.state.holder, QStringLiteral("Hana"));
         QCOMPARE(d.score, QStringLiteral(" 900"));
     }
 
@@ -126,8 +126,8 @@ private slots:
 
         QCOMPARE(d.dialog.result(), int(QDialog::Rejected));
         QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.state.recordHolder, QStringLiteral("Todo"));
-        QCOMPARE(d.state.recordScore, 750);
+        QCOMPARE(d.state.holder, QStringLiteral("Todo"));
+        QCOMPARE(d.state.score, 750);
         QCOMPARE(d.name, QStringLiteral("old"));
         QCOMPARE(d.score, QStringLiteral("old"));
     }

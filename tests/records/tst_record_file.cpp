@@ -27,12 +27,12 @@ using namespace gp;
 
 namespace {
 
-GameState record(const QString& name, int score)
+Record record(const QString& name, int score)
 {
-    GameState state;
-    state.recordHolder = name;
-    state.recordScore = std::int16_t(score);
-    state.recordCheckValue = checkValue(state);
+    Record state;
+    state.holder = name;
+    state.score = std::int16_t(score);
+    state.checkValue = checkValue(state);
     return state;
 }
 
@@ -135,11 +135,11 @@ private slots:
         const QString path = freshPath();
         QVERIFY(
             writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=" + nested + "\nH_Score=@ByteArray(7)\n"));
-        GameState state;
+        Record state;
         RecordStore store(path);
         QVERIFY(store.load(state).fileReadable);
-        QVERIFY(state.recordHolder.startsWith(QString::fromLatin1("@Variant(\0\0\0\t", 13)));
-        QCOMPARE(state.recordScore, 0);
+        QVERIFY(state.holder.startsWith(QString::fromLatin1("@Variant(\0\0\0\t", 13)));
+        QCOMPARE(state.score, 0);
 
         const QByteArray other = "[other]\nx=" + nested + "\n";
         QVERIFY(writeBytes(path, other));
@@ -214,7 +214,7 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         else
             QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\n") &&
-                    ::truncate(name.constData(), MaxRecordFileSize + 1) == 0);
+                    ::truncate(name.constData(), kMaxRecordFileSize + 1) == 0);
         struct stat before
         {
         };
@@ -222,10 +222,10 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        GameState state;
+        Record state;
         RecordStore store(path);
         QVERIFY(!store.load(state).fileReadable);
-        QCOMPARE(state.recordHolder, QStringLiteral("Todo"));
+        QCOMPARE(state.holder, QStringLiteral("Todo"));
         QVERIFY(!store.save(record(QStringLiteral("new"), 900)));
         QVERIFY(clock.elapsed() < 1000);
         struct stat after
@@ -254,7 +254,7 @@ private slots:
         if (child == 0) {
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(10);
-            GameState state;
+            Record state;
             RecordStore store(path);
             const bool readable = store.load(state).fileReadable;
             const bool saved = store.save(record(QStringLiteral("new"), 900));
@@ -276,20 +276,20 @@ private slots:
         QVERIFY(second.save(record(QStringLiteral("second"), 800)));
         // The first quits later with an older, lower record: the better one stays.
         QVERIFY(first.save(record(QStringLiteral("first"), 700)));
-        GameState stored;
+        Record stored;
         first.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("second"));
+        QCOMPARE(stored.holder, QStringLiteral("second"));
         // A higher one replaces it; so does anything over a stored record that fails its check.
         QVERIFY(first.save(record(QStringLiteral("first"), 900)));
         first.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("first"));
-        GameState forged = record(QStringLiteral("forged"), 30000);
-        forged.recordCheckValue = std::int16_t(forged.recordCheckValue + 1);
+        QCOMPARE(stored.holder, QStringLiteral("first"));
+        Record forged = record(QStringLiteral("forged"), 30000);
+        forged.checkValue = std::int16_t(forged.checkValue + 1);
         QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=forged\nH_Score=30000\nCheckFlag=" +
-                                     QByteArray::number(forged.recordCheckValue) + '\n'));
+                                     QByteArray::number(forged.checkValue) + '\n'));
         QVERIFY(second.save(record(QStringLiteral("second"), 800)));
         second.load(stored);
-        QCOMPARE(stored.recordHolder, QStringLiteral("second"));
+        QCOMPARE(stored.holder, QStringLiteral("second"));
 
         // While the other instance holds the lock, nothing is written.
         QLockFile other(recordLockPath(path));

@@ -107,16 +107,16 @@ private slots:
         QFETCH(int, score);
         QFETCH(QString, stored);
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
-        GameState state;
-        state.recordHolder = name;
-        state.recordScore = std::int16_t(score);
-        state.recordCheckValue = checkValue(state);
+        Record state;
+        state.holder = name;
+        state.score = std::int16_t(score);
+        state.checkValue = checkValue(state);
         QVERIFY(RecordStore(path).save(state));
 
-        GameState loaded;
+        Record loaded;
         const LoadedRecord record = RecordStore(path).load(loaded);
-        QCOMPARE(loaded.recordHolder, stored);
-        QCOMPARE(loaded.recordScore, score);
+        QCOMPARE(loaded.holder, stored);
+        QCOMPARE(loaded.score, score);
         // Losing the leading blanks must not cost the record its check.
         QVERIFY(recordAccepted(loaded, record));
     }
@@ -159,10 +159,10 @@ private slots:
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
         QVERIFY(keys.isEmpty() ||
                 writeBytes(path, "[GAL PORTRAIT]\n" + keys.replace('|', '\n') + '\n'));
-        GameState state;
+        Record state;
         const LoadedRecord record = RecordStore(path).load(state);
-        QTEST(state.recordHolder, "name");
-        QTEST(int(state.recordScore), "score");
+        QTEST(state.holder, "name");
+        QTEST(int(state.score), "score");
         QTEST(recordAccepted(state, record), "accepted");
         QCOMPARE(QFile::exists(path), !keys.isEmpty());
     }
@@ -172,11 +172,11 @@ private slots:
         // A regular file where the folder should be stops root as well as anyone.
         const QString blocker = m_dir.filePath("blocker");
         QVERIFY(writeBytes(blocker, {}));
-        QVERIFY(!RecordStore(blocker + "/YRM.ini").save(GameState()));
-        QVERIFY(!RecordStore(m_dir.path()).save(GameState()));
+        QVERIFY(!RecordStore(blocker + "/YRM.ini").save(Record()));
+        QVERIFY(!RecordStore(m_dir.path()).save(Record()));
         // A folder that is merely missing, like ~/.config on a fresh account, is made.
         const QString fresh = m_dir.filePath("home/.config/YRM.ini");
-        QVERIFY(RecordStore(fresh).save(GameState()));
+        QVERIFY(RecordStore(fresh).save(Record()));
         QVERIFY(QFile::exists(fresh));
     }
 
@@ -184,17 +184,17 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("YRM.ini");
-        GameState old;
-        old.recordHolder = "abc";
-        old.recordCheckValue = checkValue(old);
+        Record old;
+        old.holder = "abc";
+        old.checkValue = checkValue(old);
         QVERIFY(RecordStore(path).save(old));
         const QByteArray before = readBytes(path);
 
         // A full disk, which a file size limit imitates even for root.
-        GameState next;
-        next.recordHolder = QString(200, u'x');
-        next.recordScore = 999;
-        next.recordCheckValue = checkValue(next);
+        Record next;
+        next.holder = QString(200, u'x');
+        next.score = 999;
+        next.checkValue = checkValue(next);
         rlimit saved{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);

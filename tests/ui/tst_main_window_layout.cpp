@@ -77,9 +77,9 @@ private slots:
         QCOMPARE(m_window->hintTimer()->interval(), 1000);
         QCOMPARE(m_state.startDistance, 1717);
         for (int p = 0; p < kPartCount; ++p) {
-            const SizeI size = kPartSizes[GirlA][p];
+            const QSize size = kPartSizes[GirlA][p];
             QCOMPARE(m_window->part(GirlA, p)->geometry(),
-                     QRect(465, kStartColumnTop[p], size.width, size.height));
+                     QRect(QPoint(465, kStartColumnTop[p]), size));
             QCOMPARE(m_window->part(GirlB, p)->pos(), QPoint(450, kStartColumnTop[p]));
         }
     }
@@ -100,10 +100,10 @@ private slots:
 
     void coverHidesTheFaceButNotTheTray()
     {
-        const RectI nose = partCutRect(GirlA, 4);
-        const QPoint onNose(nose.left + 3, nose.top + 3);
+        const QRect nose = partCutRect(GirlA, 4);
+        const QPoint onNose(nose.left() + 3, nose.top() + 3);
         Sprite* part = m_window->part(GirlA, 4);
-        part->moveTo(float(nose.left), float(nose.top));
+        part->moveTo(float(nose.left()), float(nose.top()));
 
         // The complete face lies in front of the parts.
         QCOMPARE(topmostAt(0, onNose), m_window->completeFace(0));

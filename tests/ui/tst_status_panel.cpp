@@ -30,7 +30,7 @@ private slots:
         StatusPanel panel;
         panel.resize(121, 22);
         panel.setBackgroundColor(QColor(128, 255, 128));
-        panel.setGaugeColor(0xFF0000);
+        panel.setGaugeColor(QColor(0, 0, 255));
         panel.setGaugePercent(percent);
         QCOMPARE(panel.gaugePercent(), percent);
 
@@ -53,7 +53,7 @@ private slots:
         StatusPanel panel;
         panel.resize(121, 22);
         panel.setBackgroundColor(QColor(255, 0, 0));
-        panel.setGaugeColor(0x00FF00);
+        panel.setGaugeColor(QColor(0, 255, 0));
         panel.setGaugePercent(100);
         const QImage shot = panel.grab().toImage();
         const QColor light(255, 255, 255);
@@ -69,15 +69,6 @@ private slots:
         }
         QCOMPARE(shot.pixelColor(119, 10), light); // the inset bevel's lit side
         QCOMPARE(shot.pixelColor(118, 10), QColor(0, 255, 0));
-    }
-
-    void gaugeColourReadsBackAsWritten()
-    {
-        StatusPanel panel;
-        for (std::uint32_t colour : {0xFF0000u, 0x00FFFFu, 0x00FFFFu, 0x0000FFu}) {
-            panel.setGaugeColor(colour);
-            QCOMPARE(panel.gaugeColor(), colour);
-        }
     }
 
     void captionsShowDecimalTextAsGiven()
