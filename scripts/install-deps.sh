@@ -14,6 +14,8 @@ pkgs=(
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     xvfb xauth xdotool openbox
+    # the game played beside a screen reader: its buses, and speech the test does not play
+    orca speech-dispatcher espeak-ng at-spi2-core dbus procps
     # the Debian package, and what checks it and the licences (make test)
     dpkg-dev build-essential debhelper
     reuse lintian devscripts appstream desktop-file-utils man-db groff-base

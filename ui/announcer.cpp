@@ -11,26 +11,24 @@ namespace gp {
 
 namespace {
 
-class AnnouncerAccessible : public QAccessibleWidget
+// One announced text, as its accessible name.
+class Notice : public QWidget
 {
-public:
-    explicit AnnouncerAccessible(Announcer* announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
-    {
-    }
+    Q_OBJECT
 
-    QString text(QAccessible::Text t) const override
+public:
+    explicit Notice(QWidget* parent) : QWidget(parent)
     {
-        if (t == QAccessible::Name)
-            return static_cast<const Announcer*>(widget())->text();
-        return QAccessibleWidget::text(t);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 0, 0);
     }
 };
 
-QAccessibleInterface* announcerAccessible(const QString& className, QObject* object)
+QAccessibleInterface* noticeAccessible(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new AnnouncerAccessible(static_cast<Announcer*>(object));
+    if (className == QLatin1String(Notice::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<Notice*>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -39,7 +37,7 @@ QAccessibleInterface* announcerAccessible(const QString& className, QObject* obj
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(announcerAccessible);
+        QAccessible::installFactory(noticeAccessible);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
@@ -47,19 +45,23 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
+    for (QWidget*& notice : m_notices)
+        notice = new Notice(this);
 }
 
 void Announcer::announce(const QString& text)
 {
     m_text = text;
     emit announced(text);
-    if (!QAccessible::isActive())
-        return;
-    // The name first, so that a reader that keeps names learns the new one before it speaks.
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    QWidget* notice = m_notices[m_next];
+    m_next = (m_next + 1) % m_notices.size();
+    notice->setAccessibleName(text);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 } // namespace gp
+
+#include "announcer.moc"
