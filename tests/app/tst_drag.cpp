@@ -47,45 +47,36 @@ class TestDrag : public QObject
         Sprite* held = nullptr;
         QPoint grab;
         QPoint at; // play-area pixels
-        const QString steps = QStringLiteral("LRUDlrud");
-        const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-        const QPoint moves[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        const QString keyed = QStringLiteral("LRUDlrudhEX!");
+        const Qt::Key key[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                               Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                               Qt::Key_H,    Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space};
+        const QPoint moves[] = {{-5, 0}, {5, 0},  {0, -5}, {0, 5}, {-1, 0},
+                                {1, 0},  {0, -1}, {0, 1},  {0, 0}};
         for (QChar c : script) {
+            const int i = int(keyed.indexOf(c));
+            if (c == u't')
+                f->controller->hintTick();
+            if (c == u't' || c == u' ')
+                continue;
             if (c.isDigit()) {
                 held = f->window->part(GirlA, c.digitValue() - 1);
                 grab = {held->width() / 2, held->height() / 2};
                 at = held->pos() + grab;
-                if (byKeyboard)
-                    QTest::keyClick(keys, char(c.toLatin1()));
-                else
-                    QTest::mousePress(held, Qt::LeftButton, {}, grab);
-            } else if (const int i = int(steps.indexOf(c)); i >= 0) {
-                at += moves[i % 4] * (i < 4 ? 5 : 1);
-                if (byKeyboard)
-                    QTest::keyClick(keys, arrows[i % 4],
-                                    i < 4 ? Qt::NoModifier : Qt::ShiftModifier);
-                else
-                    QTest::mouseMove(area, at);
-            } else if (c == u'h') {
-                if (byKeyboard)
-                    QTest::keyClick(keys, Qt::Key_H);
-                else
-                    QTest::mouseMove(area, at);
-            } else if (c == u't') {
-                f->controller->hintTick();
-            } else if (c == u'E') {
-                if (byKeyboard)
-                    QTest::keyClick(keys, Qt::Key_Return);
-                else
-                    QTest::mouseRelease(area, Qt::LeftButton, {}, at);
-            } else if (c == u'X') {
-                if (byKeyboard)
-                    QTest::keyClick(keys, Qt::Key_Escape);
-                else
-                    QTest::mouseRelease(held, Qt::LeftButton, {}, grab);
-            } else if (c == u'!') {
-                QTest::keyClick(keys, Qt::Key_Space);
+            } else if (i < 9) {
+                at += moves[i];
             }
+            if (byKeyboard || c == u'!')
+                QTest::keyClick(keys, c.isDigit() ? Qt::Key(c.unicode()) : key[i],
+                                i >= 4 && i < 8 ? Qt::ShiftModifier : Qt::NoModifier);
+            else if (c.isDigit())
+                QTest::mousePress(held, Qt::LeftButton, {}, grab);
+            else if (c == u'E')
+                QTest::mouseRelease(area, Qt::LeftButton, {}, at);
+            else if (c == u'X')
+                QTest::mouseRelease(held, Qt::LeftButton, {}, grab);
+            else
+                QTest::mouseMove(area, at);
         }
         QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
         Outcome outcome{f->spoken, {}, f->state.score};
