@@ -62,6 +62,7 @@ class TestScreenReader : public QObject
     std::vector<std::unique_ptr<QProcess>> m_started;
     QList<Utterance> m_heard; // every "SPEECH OUTPUT" line of Orca's log so far
     qsizetype m_next = 0;     // the first not yet waited for
+    QList<QRect> m_placed;    // the parts dropped under the cover
     QFile m_log;
     qint64 m_logRead = 0; // bytes of the log taken into it
 
@@ -144,9 +145,16 @@ class TestScreenReader : public QObject
         // Somewhere on the face; each hint halves the range of one axis.
         int lo[2] = {140, 170};
         int hi[2] = {310, 310};
-        int aside = 0; // off the middle where a part under the cover was named instead
+        bool horizontalNext = true; // a guess: the hints take turns
         while (hi[0] - lo[0] > 4 || hi[1] - lo[1] > 4) {
-            const QPoint to((lo[0] + hi[0] + 1) / 2 + aside, (lo[1] + hi[1] + 1) / 2 + aside);
+            QPoint to((lo[0] + hi[0] + 1) / 2, (lo[1] + hi[1] + 1) / 2);
+            // Off the parts under the cover, which would be named instead: a hint looks at one
+            // coordinate, the other is free.
+            for (int step = 1;
+                 std::any_of(m_placed.begin(), m_placed.end(),
+                             [&](const QRect& r) { return r.adjusted(-1, -1, 1, 1).contains(to); });
+                 ++step)
+                (horizontalNext ? to.ry() : to.rx()) += step % 2 ? step : -step;
             // H marks when the moves are through: a hint spoken soon after may be about a point
             // on the way.
             if (!keys(keysBetween(at, to) << QStringLiteral("h")))
@@ -166,10 +174,10 @@ class TestScreenReader : public QObject
             const int way = hint->text.startsWith(QStringLiteral("もっと"))
                                 ? int(QStringLiteral("右下左上").indexOf(hint->text[3]))
                                 : -1;
-            aside = way < 0 ? aside + 23 : 0;
+            const int axis = way % 2;
+            horizontalNext = way < 0 ? !horizontalNext : axis == 1;
             if (way < 0)
                 continue;
-            const int axis = way % 2;
             const int q = axis == 0 ? at.x() : at.y();
             if (way < 2)
                 lo[axis] = std::max(lo[axis], q);
@@ -181,6 +189,7 @@ class TestScreenReader : public QObject
             }
         }
         const QPoint target((lo[0] + hi[0] + 1) / 2, (lo[1] + hi[1] + 1) / 2);
+        m_placed << QRect(target - QPoint(size.width() / 2, size.height() / 2), size);
         return keys(keysBetween(at, target) << QStringLiteral("Return")) &&
                next(name + QStringLiteral("を置きました"));
     }
