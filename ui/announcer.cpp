@@ -51,7 +51,6 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
 
 void Announcer::announce(const QString& text)
 {
-    m_text = text;
     emit announced(text);
     QWidget* notice = m_notices[m_next];
     m_next = (m_next + 1) % m_notices.size();

@@ -25,8 +25,6 @@ public:
     explicit Announcer(QWidget* parent);
 
     void announce(const QString& text);
-    // The last text announced.
-    QString text() const { return m_text; }
 
 signals:
     void announced(const QString& text);
@@ -34,7 +32,6 @@ signals:
 private:
     std::array<QWidget*, 8> m_notices{};
     std::size_t m_next = 0;
-    QString m_text;
 };
 
 } // namespace gp
