@@ -30,10 +30,10 @@ int runApplication(int argc, char** argv)
     GameState state;
     MainWindow window;
     MainController controller(state, window);
-    if (!controller.startUp())
-        return 0; // a refused record: the store stays as it is
     QObject::connect(&controller, &MainController::programEnding, &app,
                      [] { QCoreApplication::exit(0); });
+    if (!controller.startUp())
+        return 0; // a refused record: the store stays as it is
     endProgramWithSession(controller);
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });

@@ -204,7 +204,9 @@ void MainController::declareDone()
 
 void MainController::hintTick()
 {
-    gp::hintTick(m_state, m_window, m_services);
+    const QString cue = gp::hintTick(m_state, m_window);
+    if (!cue.isEmpty())
+        m_services.playCue(cue);
 }
 
 } // namespace gp

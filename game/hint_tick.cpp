@@ -52,25 +52,25 @@ QString partHintText(int part)
     return QString::fromUtf8(texts[part]);
 }
 
-void hintTick(GameState& state, GameBoard& board, GameServices& services)
+QString hintTick(GameState& state, GameBoard& board)
 {
     if (!state.dragging)
-        return;
+        return {};
     if (state.pointerZone == PointerZone::Part) {
         board.setHintCaption(partHintText(state.partUnderPointer));
-        return;
+        return {};
     }
     const int girl = chosenGirl(board);
     if (state.pointerZone == PointerZone::Cover) {
         const int part = hiddenPartAt(board, girl, state.pointerX, state.pointerY);
         if (part >= 0) {
             board.setHintCaption(partHintText(part));
-            return;
+            return {};
         }
     }
     if (state.pointerZone == PointerZone::None) {
         board.setHintCaption(QStringLiteral("? ? ?"));
-        return;
+        return {};
     }
 
     const QPoint target = kTargets[girl][state.draggedPart];
@@ -79,10 +79,10 @@ void hintTick(GameState& state, GameBoard& board, GameServices& services)
     const DirectionHint& hint = horizontal ? (target.x() < state.pointerX ? kLeft : kRight)
                                            : (target.y() < state.pointerY ? kUp : kDown);
     board.setHintCaption(QString::fromUtf8(hint.text));
-    services.playCue(QString::fromLatin1(hint.cue));
     // A vertical hint uses up the report: without a fresh one the next tick asks "? ? ?".
     if (!horizontal)
         state.pointerZone = PointerZone::None;
+    return QString::fromLatin1(hint.cue);
 }
 
 } // namespace gp

@@ -8,13 +8,13 @@
 // towards the carried part's place, alternating between the horizontal and the vertical.
 
 #include "game/game_board.h"
-#include "game/game_services.h"
 #include "game/game_state.h"
 
 namespace gp {
 
 QString partHintText(int part);
 
-void hintTick(GameState& state, GameBoard& board, GameServices& services);
+// Returns the cue to sound with the hint, or an empty name for a silent one.
+QString hintTick(GameState& state, GameBoard& board);
 
 } // namespace gp

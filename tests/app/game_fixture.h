@@ -11,6 +11,7 @@
 #include "game/face_geometry.h"
 #include "game/game_loop.h"
 #include "game/game_services.h"
+#include "records/record_store.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
@@ -67,22 +68,18 @@ struct GameFixture : gp::GameServices
 
     static QString kindName(gp::MessageKind kind)
     {
-        switch (kind) {
-        case gp::MessageKind::Confirmation:
-            return QStringLiteral("confirmation");
-        case gp::MessageKind::Information:
-            return QStringLiteral("information");
-        case gp::MessageKind::Warning:
-            return QStringLiteral("warning");
-        case gp::MessageKind::Critical:
-            return QStringLiteral("critical");
-        case gp::MessageKind::Plain:
-            return QStringLiteral("plain");
-        }
-        return {};
+        const char* names[] = {"confirmation", "information", "warning", "critical", "plain"};
+        return QLatin1String(names[int(kind)]);
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
+    // The record as the store reads it from the file now.
+    gp::Record savedRecord() const
+    {
+        gp::Record saved;
+        gp::RecordStore(recordFile()).load(saved);
+        return saved;
+    }
     bool loaded = false;
 
     // Moves the clock on and lets the waiting game run its pass.

@@ -22,12 +22,8 @@ class TestGame : public QObject
 
     std::unique_ptr<GameFixture> f;
 
-    struct Menus
-    {
-        bool start, stop, girls;
-        bool operator==(const Menus&) const = default;
-    };
-    Menus menus() const
+    // Whether start, stop and the girl menu are enabled.
+    QList<bool> menus() const
     {
         const MenuActions& a = f->window->actions();
         return {a.start->isEnabled(), a.stop->isEnabled(), a.girlMenu->menuAction()->isEnabled()};
@@ -88,11 +84,11 @@ private slots:
 
     void menusFollowTheGame()
     {
-        const Menus idle{true, false, true};
-        const Menus playing{false, true, false};
-        QVERIFY(menus() == idle);
+        const QList<bool> idle{true, false, true};
+        const QList<bool> playing{false, true, false};
+        QCOMPARE(menus(), idle);
         f->controller->startGame();
-        QVERIFY(menus() == playing);
+        QCOMPARE(menus(), playing);
         QVERIFY(f->window->hintTimer()->isActive());
         QVERIFY(f->window->cover(0)->isVisible() && f->window->cover(1)->isVisible());
         QVERIFY(!f->window->completeFace(0)->isVisible());
@@ -102,7 +98,7 @@ private slots:
         QVERIFY(f->window->actions().girls[GirlA]->isChecked());
 
         f->window->actions().stop->trigger();
-        QVERIFY(menus() == idle);
+        QCOMPARE(menus(), idle);
         QVERIFY(!f->window->hintTimer()->isActive());
         QVERIFY(!f->window->cover(0)->isVisible());
         QVERIFY(f->window->completeFace(0)->isVisible());
@@ -114,9 +110,9 @@ private slots:
         f->controller->startGame();
         QVERIFY(!f->state.doneDeclared);
         f->controller->startGame(); // a second start while playing changes nothing
-        QVERIFY(menus() == playing);
+        QCOMPARE(menus(), playing);
         f->window->statusFrame()->doneButton()->click();
-        QVERIFY(menus() == idle);
+        QCOMPARE(menus(), idle);
         QCOMPARE(f->cues, QStringList{"Bad"});
     }
 
@@ -155,18 +151,12 @@ private slots:
     {
         const double t0 = f->clock.now;
         f->controller->startGame();
-        struct Step
-        {
-            double at;
-            QColor colour;
-        };
-        const QColor blue(0, 0, 255);
-        const QColor yellow(255, 255, 0);
-        const QColor red(255, 0, 0);
-        const Step steps[] = {{126, blue}, {127, yellow}, {162, yellow}, {163, red}, {179.2, red}};
-        for (const Step& s : steps) {
-            f->advanceTo(s.at, t0);
-            QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), s.colour);
+        const QColor blue(0, 0, 255), yellow(255, 255, 0), red(255, 0, 0);
+        const std::pair<double, QColor> steps[] = {
+            {126, blue}, {127, yellow}, {162, yellow}, {163, red}, {179.2, red}};
+        for (const auto& [at, colour] : steps) {
+            f->advanceTo(at, t0);
+            QCOMPARE(f->window->statusFrame()->timeGauge()->gaugeColor(), colour);
             QVERIFY(f->messages.isEmpty());
         }
         // Started at .25 past a second: the rounded elapsed time reaches 180 at 179.25 s.

@@ -48,12 +48,13 @@ inline QProcessEnvironment xEnvironment()
     return env;
 }
 
-// Runs xdotool to the end; false when it failed (a search that finds nothing fails too).
-inline bool xdotool(const QStringList& args, QString* output = nullptr)
+// Runs xdotool with the blank-separated arguments to the end; false when it failed (a search that
+// finds nothing fails too).
+inline bool xdotool(const QString& args, QString* output = nullptr)
 {
     QProcess p;
     p.setProcessEnvironment(xEnvironment());
-    p.start(QStringLiteral("xdotool"), args);
+    p.start(QStringLiteral("xdotool"), args.split(u' ', Qt::SkipEmptyParts));
     if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
         p.exitCode() != 0)
         return false;

@@ -14,9 +14,6 @@ struct FakeBoard : gp::GameBoard
 {
     std::array<bool, 2> chosen{true, false};
     std::array<std::array<gp::PartRect, gp::kPartCount>, 2> parts{};
-    std::array<std::array<bool, gp::kPartCount>, 2> transparentIcon{};
-    std::array<QPoint, 2> cover{{{-1, -1}, {-88, -1}}};
-    QColor gauge;
     QString hint = QStringLiteral("(none)");
 
     FakeBoard()
@@ -31,19 +28,16 @@ struct FakeBoard : gp::GameBoard
     gp::PartRect partRect(int girl, int part) const override { return parts[girl][part]; }
     void setPartLeft(int girl, int part, float left) override { parts[girl][part].left = left; }
     void setPartTop(int girl, int part, float top) override { parts[girl][part].top = top; }
-    void setPartDragIconTransparent(int girl, int part, bool transparent) override
-    {
-        transparentIcon[girl][part] = transparent;
-    }
-    void setCoverLeft(int girl, int left) override { cover[girl].setX(left); }
-    void setCoverTop(int girl, int top) override { cover[girl].setY(top); }
-    void setGaugeColor(const QColor& color) override { gauge = color; }
+    void setPartDragIconTransparent(int, int, bool) override {}
+    void setCoverLeft(int, int) override {}
+    void setCoverTop(int, int) override {}
+    void setGaugeColor(const QColor&) override {}
     void setCompleteFaceVisible(int, bool) override {}
     void setCoverVisible(int, bool) override {}
     void setCommandEnabled(gp::Command, bool) override {}
     void setHintTimerRunning(bool) override {}
     void setGaugePercent(double) override {}
-    QColor gaugeColor() const override { return gauge; }
+    QColor gaugeColor() const override { return {}; }
     void setScoreCaption(int) override {}
     void setHintCaption(const QString& text) override { hint = text; }
     void setPointerCaptions(const QString&, const QString&) override {}

@@ -16,18 +16,14 @@ class TestHintTick : public QObject
 
     FakeBoard m_board;
     GameState m_state;
-    struct CueRecorder : GameServices
-    {
-        QStringList cues;
-        double seconds() const override { return 0; }
-        void playCue(const QString& cue) override { cues << cue; }
-        bool showMessage(MessageKind, const QString&) override { return true; }
-        void askRecordHolder(Record&) override {}
-        bool modalWindowOpen() const override { return false; }
-    } m_services;
-    QStringList& m_cues = m_services.cues;
+    QStringList m_cues;
 
-    void tick() { hintTick(m_state, m_board, m_services); }
+    void tick()
+    {
+        const QString cue = hintTick(m_state, m_board);
+        if (!cue.isEmpty())
+            m_cues << cue;
+    }
 
 private slots:
     void init()
@@ -43,55 +39,46 @@ private slots:
         m_state.dragging = true;
     }
 
-    // Two ticks with the pointer reported at the same place before each.
-    void directionsAlternateBetweenTheAxes_data()
-    {
-        QTest::addColumn<int>("girl");
-        QTest::addColumn<int>("part");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<PointerZone>("zone");
-        QTest::addColumn<QStringList>("hints");
-        QTest::addColumn<QStringList>("cues");
-        QTest::newRow("A nose exactly on target")
-            << 0 << 4 << 218 << 247 << PointerZone::PlayArea
-            << QStringList{"もっと右 右 ！", "もっと下 下 ！"} << QStringList{"Right", "Down"};
-        QTest::newRow("A nose, up and left")
-            << 0 << 4 << 219 << 248 << PointerZone::PlayArea
-            << QStringList{"もっと左 左 ！", "もっと上 上 ！"} << QStringList{"Left", "Up"};
-        QTest::newRow("B right eyebrow over cover")
-            << 1 << 0 << 151 << 146 << PointerZone::Cover
-            << QStringList{"もっと左 左 ！", "もっと上 上 ！"} << QStringList{"Left", "Up"};
-    }
+    // Two ticks with the pointer reported at the same place before each, then one without.
     void directionsAlternateBetweenTheAxes()
     {
-        QFETCH(int, girl);
-        QFETCH(int, part);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(PointerZone, zone);
-        QFETCH(QStringList, hints);
-        QFETCH(QStringList, cues);
-        m_board.chosen = {girl == 0, girl == 1};
-        m_state.draggedPart = part;
-        QStringList shown;
-        for (int i = 0; i < 2; ++i) {
-            m_state.pointerX = std::int16_t(x);
-            m_state.pointerY = std::int16_t(y);
-            m_state.pointerZone = zone;
-            tick();
-            shown << m_board.hint;
-        }
-        QCOMPARE(shown, hints);
-        QCOMPARE(m_cues, cues);
-        QCOMPARE(m_state.pointerZone, PointerZone::None); // cleared after the vertical hint
-        QVERIFY(!m_state.nextHintVertical);
+        const QStringList rightDown{"もっと右 右 ！", "もっと下 下 ！"};
+        const QStringList leftUp{"もっと左 左 ！", "もっと上 上 ！"};
+        const struct
+        {
+            int girl, part, x, y;
+            PointerZone zone;
+            QStringList hints, cues;
+        } rows[] = {
+            // Girl A's nose exactly on its target, then up and left of it.
+            {0, 4, 218, 247, PointerZone::PlayArea, rightDown, {"Right", "Down"}},
+            {0, 4, 219, 248, PointerZone::PlayArea, leftUp, {"Left", "Up"}},
+            // Girl B's right eyebrow, over the cover.
+            {1, 0, 151, 146, PointerZone::Cover, leftUp, {"Left", "Up"}},
+        };
+        for (const auto& row : rows) {
+            init();
+            m_board.chosen = {row.girl == 0, row.girl == 1};
+            m_state.draggedPart = row.part;
+            QStringList shown;
+            for (int i = 0; i < 2; ++i) {
+                m_state.pointerX = std::int16_t(row.x);
+                m_state.pointerY = std::int16_t(row.y);
+                m_state.pointerZone = row.zone;
+                tick();
+                shown << m_board.hint;
+            }
+            QCOMPARE(shown, row.hints);
+            QCOMPARE(m_cues, row.cues);
+            QCOMPARE(m_state.pointerZone, PointerZone::None); // cleared after the vertical hint
+            QVERIFY(!m_state.nextHintVertical);
 
-        // Without a fresh report: "? ? ?", silently, and the axis stays horizontal.
-        tick();
-        QCOMPARE(m_board.hint, QStringLiteral("? ? ?"));
-        QCOMPARE(m_cues.size(), 2);
-        QVERIFY(!m_state.nextHintVertical);
+            // Without a fresh report: "? ? ?", silently, and the axis stays horizontal.
+            tick();
+            QCOMPARE(m_board.hint, QStringLiteral("? ? ?"));
+            QCOMPARE(m_cues.size(), 2);
+            QVERIFY(!m_state.nextHintVertical);
+        }
     }
 
     // Over the cover, a hidden part is named only strictly inside its rectangle; the lower index

@@ -14,8 +14,6 @@
 
 using namespace gp;
 
-using namespace std::chrono_literals;
-
 namespace {
 
 QString cue(const char* file)
@@ -85,19 +83,6 @@ private slots:
         QCOMPARE(out.openAttempts(), 0);
     }
 
-    void longCueHoldsUpOneSecondAtMost()
-    {
-        QTemporaryDir dir;
-        const QString file = cueFile(dir, waveFile(1, 44100, 2, 16, 3 * 44100 * 4));
-        QVERIFY(!file.isEmpty());
-        SdlAudioOutput out;
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(out.play(file, PlayMode::Synchronous));
-        const qint64 ms = clock.elapsed();
-        QVERIFY2(ms >= 900 && ms <= 1300, qPrintable(QString::number(ms)));
-    }
-
     void noDeviceIsSilentAndAskedForOnce_data()
     {
         QTest::addColumn<QByteArray>("driver");
@@ -152,20 +137,6 @@ private slots:
         QVERIFY(!left.isEmpty() && device.contains(left));
         QVERIFY(device.contains(readBytes(cue("Up.Wav"), 44)));
         QVERIFY2(!device.contains(bad), "the rating cue was not cut off");
-    }
-
-    void closesOnlyOnceSilent()
-    {
-        QTemporaryDir dir;
-        useDriver("disk", dir.filePath("out.raw"));
-        SdlAudioOutput out(150ms);
-        QVERIFY(out.play(cue("Bad.Wav"), PlayMode::Asynchronous));
-        QTest::qWait(400);
-        QVERIFY(out.isDeviceOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(!out.isDeviceOpen(), 3000);
-        QVERIFY(readBytes(dir.filePath("out.raw")).contains(readBytes(cue("Bad.Wav"), 44)));
-        QVERIFY(out.play(cue("Left.Wav"), PlayMode::Synchronous));
-        QCOMPARE(out.openAttempts(), 2);
     }
 };
 

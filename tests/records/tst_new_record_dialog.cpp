@@ -106,17 +106,6 @@ private slots:
         QTEST(d.score, "scoreCaption");
     }
 
-    void enterConfirms()
-    {
-        ShownDialog d(900);
-        QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
-        QTest::keyClicks(d.nameBox(), " Hana ");
-        QTest::keyClick(d.nameBox(), Qt::Key_Return);
-        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(d.state.holder, QStringLiteral("Hana"));
-        QCOMPARE(d.score, QStringLiteral(" 900"));
-    }
-
     void escapeKeepsOldHolder()
     {
         ShownDialog d(750);

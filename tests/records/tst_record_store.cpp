@@ -8,12 +8,8 @@
 #include "tests/support/test_files.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace gp;
 
@@ -25,7 +21,7 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void numberReader_data()
+    void readsTheLeadingNumberRoundedHalfToEven_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
@@ -47,7 +43,7 @@ private slots:
         QTest::newRow("tiny") << "0." + QString(400, u'0') + u'1' << 0 << true;
     }
 
-    void numberReader()
+    void readsTheLeadingNumberRoundedHalfToEven()
     {
         QFETCH(QString, text);
         const RecordNumber number = readRecordNumber(text);
@@ -55,7 +51,7 @@ private slots:
         QTEST(number.inRange, "inRange");
     }
 
-    void checkValueOfNames_data()
+    void checkValueXorsCp932CodesMaskedByNotScore_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
@@ -73,21 +69,14 @@ private slots:
         QTest::newRow("stray surrogate") << QString(QChar(0xD800)) << 0 << 0x3F;
     }
 
-    void checkValueOfNames()
+    void checkValueXorsCp932CodesMaskedByNotScore()
     {
         QFETCH(QString, name);
         QFETCH(int, score);
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
     }
 
-    void defaultLocation()
-    {
-        QCOMPARE(RecordStore().filePath(),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                     QStringLiteral("/YRM.ini"));
-    }
-
-    void roundTrip_data()
+    void savedRecordLoadsBackAndPassesItsCheck_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
@@ -101,7 +90,7 @@ private slots:
         QTest::newRow("empty") << "" << 900 << "";
     }
 
-    void roundTrip()
+    void savedRecordLoadsBackAndPassesItsCheck()
     {
         QFETCH(QString, name);
         QFETCH(int, score);
@@ -121,7 +110,7 @@ private slots:
         QVERIFY(recordAccepted(loaded, record));
     }
 
-    void startUp_data()
+    void startUpAcceptsOnlyRecordsThatPassTheirCheck_data()
     {
         // Keys under "[GAL PORTRAIT]", one per '|'.
         QTest::addColumn<QByteArray>("keys");
@@ -153,7 +142,7 @@ private slots:
             << "abc" << 600 << true;
     }
 
-    void startUp()
+    void startUpAcceptsOnlyRecordsThatPassTheirCheck()
     {
         QFETCH(QByteArray, keys);
         const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
@@ -167,7 +156,7 @@ private slots:
         QCOMPARE(QFile::exists(path), !keys.isEmpty());
     }
 
-    void saveIntoMissingFolder()
+    void saveMakesAMissingFolderButNeverThroughAFile()
     {
         // A regular file where the folder should be stops root as well as anyone.
         const QString blocker = m_dir.filePath("blocker");
@@ -178,36 +167,6 @@ private slots:
         const QString fresh = m_dir.filePath("home/.config/YRM.ini");
         QVERIFY(RecordStore(fresh).save(Record()));
         QVERIFY(QFile::exists(fresh));
-    }
-
-    void failedSaveKeepsOldFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("YRM.ini");
-        Record old;
-        old.holder = "abc";
-        old.checkValue = checkValue(old);
-        QVERIFY(RecordStore(path).save(old));
-        const QByteArray before = readBytes(path);
-
-        // A full disk, which a file size limit imitates even for root.
-        Record next;
-        next.holder = QString(200, u'x');
-        next.score = 999;
-        next.checkValue = checkValue(next);
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = before.size() + 16;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const bool ok = RecordStore(path).save(next);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-
-        QVERIFY(!ok);
-        QCOMPARE(readBytes(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"YRM.ini"});
     }
 };
 

@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 using namespace gp;
 
@@ -18,15 +17,6 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private slots:
-    // Runs first: once the catalogues are in, they stay for the whole program.
-    void buttonsStayEnglishWithoutTheCatalogues()
-    {
-        QTemporaryDir empty;
-        QCOMPARE(installQtJapanese(*qApp, empty.path()), 0);
-        const auto box = makeMessageBox(nullptr, MessageKind::Confirmation, QStringLiteral("x"));
-        QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
-    }
-
     void buttonsAndTextMenusSpeakJapanese()
     {
         QVERIFY(installQtJapanese(*qApp) >= 1);
