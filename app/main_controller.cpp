@@ -4,6 +4,7 @@
 
 #include "app/main_controller.h"
 
+#include "app/spoken_services.h"
 #include "app/window_services.h"
 #include "game/drag_rules.h"
 #include "game/face_geometry.h"
@@ -15,6 +16,7 @@
 #include "records/check_value.h"
 #include "records/new_record_dialog.h"
 #include "records/record_store.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/part_dragger.h"
@@ -36,7 +38,9 @@ MainController::MainController(GameState& state, MainWindow& window, GameService
       m_ownServices(services
                         ? nullptr
                         : std::make_unique<WindowServices>(window, [this] { return m_soundOn; })),
-      m_services(services ? *services : *m_ownServices)
+      m_spokenServices(std::make_unique<SpokenServices>(services ? *services : *m_ownServices,
+                                                        *window.announcer())),
+      m_services(*m_spokenServices)
 {
     m_loop = std::make_unique<GameLoop>(m_state, m_record, m_window, m_services);
     m_dragRules = std::make_unique<DragRules>(m_state, m_window);
@@ -175,6 +179,8 @@ bool MainController::loadRecordAtStartUp()
 void MainController::startGame()
 {
     m_loop->start();
+    if (m_state.gameRunning)
+        m_window.announcer()->announce(tr("ゲーム開始 ！"));
 }
 
 void MainController::chooseGirl(int girl)

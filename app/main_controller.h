@@ -21,6 +21,7 @@ class GameLoop;
 class MainWindow;
 class PartDragger;
 class RecordStore;
+class SpokenServices;
 
 class MainController : public QObject
 {
@@ -80,6 +81,7 @@ private:
     MainWindow& m_window;
     Record m_record;
     std::unique_ptr<GameServices> m_ownServices;
+    std::unique_ptr<SpokenServices> m_spokenServices;
     GameServices& m_services;
     bool m_soundOn = true;
     QString m_helpFile;

@@ -14,8 +14,9 @@ pkgs=(
     libsdl2-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation
     xvfb xauth xdotool openbox
-    # the end-to-end test reads the program's accessibility tree over AT-SPI
-    dbus-daemon at-spi2-core
+    # the game read over AT-SPI and played beside a screen reader: the buses, and speech that
+    # the tests do not play
+    dbus-daemon at-spi2-core orca speech-dispatcher espeak-ng procps
     # the Debian package, and what checks it and the licences (make test)
     dpkg-dev build-essential debhelper
     reuse lintian devscripts appstream desktop-file-utils man-db groff-base

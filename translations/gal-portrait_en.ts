@@ -243,6 +243,10 @@
         <source>YRM.INIファイルが不正です。</source>
         <translation>The YRM.INI file is invalid.</translation>
     </message>
+    <message>
+        <source>ゲーム開始 ！</source>
+        <translation>Game started!</translation>
+    </message>
 </context>
 <context>
     <name>gp::MainWindow</name>
@@ -290,6 +294,10 @@
         <source>カバー</source>
         <translation>Cover</translation>
     </message>
+    <message>
+        <source>得点 %1 点、%2</source>
+        <translation>Score %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>gp::NewRecordDialog</name>
@@ -305,6 +313,28 @@ A new record!</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>gp::PartDragger</name>
+    <message>
+        <source>%1を持ちました</source>
+        <translation>%1 picked up</translation>
+    </message>
+    <message>
+        <source>ここには置けません</source>
+        <translation>It cannot be placed here</translation>
+    </message>
+    <message>
+        <source>%1を置きました</source>
+        <translation>%1 placed</translation>
+    </message>
+</context>
+<context>
+    <name>gp::SpokenServices</name>
+    <message>
+        <source>記録更新です。%1 点。名前を入力して Enter を押してください</source>
+        <translation>New record: %1 points. Type your name and press Enter</translation>
     </message>
 </context>
 <context>

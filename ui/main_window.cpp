@@ -5,6 +5,8 @@
 #include "ui/main_window.h"
 
 #include "game/face_geometry.h"
+#include "game/scoring.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/caption_label.h"
 #include "ui/colors.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_hintTimer->setTimerType(Qt::PreciseTimer); // a steady one-second beat for the hints
 
     m_actions = addMenus(menuBar());
+    m_announcer = new Announcer(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -270,10 +273,13 @@ QColor MainWindow::gaugeColor() const
 void MainWindow::setScoreCaption(int score)
 {
     m_statusFrame->scorePanel()->setCaption(score);
+    m_announcer->announce(tr("得点 %1 点、%2").arg(score).arg(ratingCue(std::int16_t(score))));
 }
 
 void MainWindow::setHintCaption(const QString& text)
 {
+    // Every hint is spoken, the same one again too: it answers the player's latest move.
+    m_announcer->announce(text);
     StatusPanel* hint = m_statusFrame->hintPanel();
     if (text == hint->caption())
         return;

@@ -19,6 +19,7 @@ class QTimer;
 
 namespace gp {
 
+class Announcer;
 class Backdrop;
 class PartDragger;
 class Sprite;
@@ -42,6 +43,8 @@ public:
     QLabel* pointerXLabel() const { return m_pointerLabels[0]; }
     QLabel* pointerYLabel() const { return m_pointerLabels[1]; }
     const MenuActions& actions() const { return m_actions; }
+    // Speaks to a screen reader whatever the focus.
+    Announcer* announcer() const { return m_announcer; }
 
     // Sizes the play areas, covers and complete faces to the face, puts the status frame beside
     // the play area and fits the window around them.
@@ -93,6 +96,7 @@ private:
     std::array<QLabel*, 2> m_pointerLabels{};
     StatusFrame* m_statusFrame = nullptr;
     QTimer* m_hintTimer = nullptr;
+    Announcer* m_announcer = nullptr;
     MenuActions m_actions;
 
     PartDragger* m_dragger = nullptr;

@@ -6,13 +6,17 @@
 
 #include "game/drag_rules.h"
 #include "game/face_geometry.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <functional>
 
 namespace gp {
 
@@ -40,6 +44,52 @@ protected:
     }
 };
 
+// Sees the application's events before any widget does: keys reach whichever widget of the
+// window has the focus, the done button included, and while the keyboard carries a part no mouse
+// press may reach the window.
+class WindowInputFilter : public QObject
+{
+public:
+    WindowInputFilter(QWidget& window, std::function<bool(QKeyEvent*)> keyPressed,
+                      std::function<bool()> mouseBlocked, QObject* parent)
+        : QObject(parent), m_window(window), m_keyPressed(std::move(keyPressed)),
+          m_mouseBlocked(std::move(mouseBlocked))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return inWindow(watched) && m_keyPressed(static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            return m_mouseBlocked() && inWindow(watched);
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool inWindow(QObject* watched) const
+    {
+        return watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == &m_window;
+    }
+
+    QWidget& m_window;
+    std::function<bool(QKeyEvent*)> m_keyPressed;
+    std::function<bool()> m_mouseBlocked;
+};
+
+// How far an arrow key moves the carried part's grab point, in pixels: with Shift, and without.
+constexpr double kFineStep = 1;
+constexpr double kStep = 5;
+
 } // namespace
 
 PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
@@ -50,6 +100,9 @@ PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
         m_window.part(GirlB, part)->installEventFilter(this);
     }
     m_window.installEventFilter(this);
+    new WindowInputFilter(
+        m_window, [this](QKeyEvent* event) { return keyPressed(event); },
+        [this] { return isCarryingByKeyboard(); }, this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive)
@@ -73,6 +126,7 @@ void PartDragger::cancel()
     if (m_outline)
         m_outline->hide();
     m_carrying = false;
+    m_byKeyboard = false;
 }
 
 bool PartDragger::eventFilter(QObject* watched, QEvent* event)
@@ -85,13 +139,13 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseMove:
         if (m_carrying) {
-            moveTo(static_cast<QMouseEvent*>(event));
+            reportAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
             return true;
         }
         break;
     case QEvent::MouseButtonRelease:
         if (m_carrying) {
-            release(static_cast<QMouseEvent*>(event));
+            dropAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
             return true;
         }
         break;
@@ -120,16 +174,22 @@ bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
     }
     if (girl < 0 || m_carrying)
         return m_carrying;
-    const QPointF at = event->position();
-    if (!m_rules.pressPart(girl, part, float(at.x() * kGrabUnitsPerPixel),
-                           float(at.y() * kGrabUnitsPerPixel)))
+    return begin(girl, part, event->position(), false);
+}
+
+bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard)
+{
+    if (!m_rules.pressPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+                           float(grab.y() * kGrabUnitsPerPixel)))
         return false;
 
     m_carrying = true;
+    m_byKeyboard = byKeyboard;
     m_girl = girl;
     m_part = part;
-    m_grab = at;
-    const auto* sprite = static_cast<Sprite*>(pressed);
+    m_grab = grab;
+    const Sprite* sprite = m_window.part(girl, part);
+    m_keyPoint = QPointF(sprite->left(), sprite->top()) + grab;
     if (!sprite->dragIcon().isNull()) {
         QApplication::setOverrideCursor(QCursor(sprite->dragIcon(), 0, 0));
         m_cursorHidden = true;
@@ -137,17 +197,22 @@ bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
         if (!m_outline)
             m_outline = new DragOutline(m_window.playArea(girl));
         m_outline->setParent(m_window.playArea(girl));
-        m_outline->setGeometry(pressed->geometry());
+        m_outline->setGeometry(sprite->geometry());
         m_outline->show();
         m_outline->raise();
     }
+    announce(tr("%1を持ちました").arg(sprite->accessibleName()));
     return true;
 }
 
-PartDragger::Target PartDragger::targetAt(const QPointF& globalPos) const
+QPointF PartDragger::areaPos(const QPointF& globalPos) const
+{
+    return m_window.playArea(m_girl)->mapFromGlobal(globalPos);
+}
+
+PartDragger::Target PartDragger::targetAt(const QPointF& local) const
 {
     QWidget* area = m_window.playArea(m_girl);
-    const QPointF local = area->mapFromGlobal(globalPos);
     if (!area->isVisible() || !area->rect().contains(local.toPoint()))
         return {};
     QWidget* hit = area->childAt(local.toPoint());
@@ -162,14 +227,11 @@ PartDragger::Target PartDragger::targetAt(const QPointF& globalPos) const
     return {}; // the complete face takes no drops
 }
 
-void PartDragger::moveTo(QMouseEvent* event)
+void PartDragger::reportAt(const QPointF& local)
 {
-    const QPointF global = event->globalPosition();
-    if (m_outline && m_outline->isVisible()) {
-        const QPointF local = m_window.playArea(m_girl)->mapFromGlobal(global);
+    if (m_outline && m_outline->isVisible())
         m_outline->move((local - m_grab).toPoint());
-    }
-    const Target t = targetAt(global);
+    const Target t = targetAt(local);
     switch (t.zone) {
     case PointerZone::Part:
         m_rules.pointerOverPart(t.part);
@@ -185,9 +247,9 @@ void PartDragger::moveTo(QMouseEvent* event)
     }
 }
 
-void PartDragger::release(QMouseEvent* event)
+void PartDragger::dropAt(const QPointF& local)
 {
-    const Target t = targetAt(event->globalPosition());
+    const Target t = targetAt(local);
     const int girl = m_girl;
     const int part = m_part;
     cancel();
@@ -201,8 +263,82 @@ void PartDragger::release(QMouseEvent* event)
         m_rules.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
-        break; // nothing there takes the drop: the part stays and is still being dragged
+        // Nothing there takes the drop: the part stays and is still being dragged.
+        announce(tr("ここには置けません"));
+        return;
     }
+    announce(tr("%1を置きました").arg(m_window.part(girl, part)->accessibleName()));
+}
+
+// Dropped onto itself at the point it was taken by, the part lands where it was.
+void PartDragger::putBack()
+{
+    const int girl = m_girl;
+    const int part = m_part;
+    const QPointF grab = m_grab;
+    cancel();
+    m_rules.dropOnPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+                       float(grab.y() * kGrabUnitsPerPixel));
+    announce(tr("%1を置きました").arg(m_window.part(girl, part)->accessibleName()));
+}
+
+bool PartDragger::keyPressed(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (mods != Qt::NoModifier)
+        return false;
+    const int key = event->key();
+    if (!m_carrying) {
+        if (key < Qt::Key_1 || key > Qt::Key_6)
+            return false;
+        const int girl = m_window.isGirlChosen(GirlA) ? GirlA : GirlB;
+        const int part = key - Qt::Key_1;
+        const Sprite* sprite = m_window.part(girl, part);
+        // The middle of the image, in whole pixels as a pointer would press it.
+        return begin(girl, part, QPointF(sprite->width() / 2, sprite->height() / 2), true);
+    }
+    if (!m_byKeyboard)
+        return false;
+    const double step = event->modifiers() & Qt::ShiftModifier ? kFineStep : kStep;
+    QPointF move;
+    switch (key) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_H:
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        dropAt(m_keyPoint);
+        return true;
+    case Qt::Key_Escape:
+        putBack();
+        return true;
+    default:
+        // Digits and the like wait for the carry to end, as a mouse press does.
+        return key >= Qt::Key_0 && key <= Qt::Key_9;
+    }
+    // The point stays on the play area, where every move is reported.
+    const QRect area = m_window.playArea(m_girl)->rect();
+    m_keyPoint = {std::clamp(m_keyPoint.x() + move.x(), double(area.left()), double(area.right())),
+                  std::clamp(m_keyPoint.y() + move.y(), double(area.top()), double(area.bottom()))};
+    reportAt(m_keyPoint);
+    return true;
+}
+
+void PartDragger::announce(const QString& text)
+{
+    m_window.announcer()->announce(text);
 }
 
 } // namespace gp

@@ -8,12 +8,19 @@
 // the topmost part image, cover or play area under the pointer, and the release drops there.
 // While a part is carried its drag icon replaces the pointer (a fully transparent one for blind
 // play); without a drag icon an outline of the part follows the pointer instead.
+//
+// The keyboard carries a part the same way during a game, through the same reports: a digit 1-6
+// presses the chosen girl's part of that number at the middle of its image, the arrow keys move
+// that point by 5 pixels (with Shift by 1) and report there, H reports again where it is, Enter
+// drops there and Escape drops the part back onto itself at the point it was taken by. While
+// the keyboard carries, mouse presses on the window are ignored.
 
 #include "game/game_state.h"
 
 #include <QObject>
 #include <QPointF>
 
+class QKeyEvent;
 class QMouseEvent;
 class QWidget;
 
@@ -32,6 +39,7 @@ public:
 
     // Ends the carrying without a drop and gives the pointer back.
     void cancel();
+    bool isCarryingByKeyboard() const { return m_carrying && m_byKeyboard; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,16 +52,26 @@ private:
         QPointF pos; // pixels inside the part, or play-area pixels
     };
 
-    Target targetAt(const QPointF& globalPos) const;
+    // Play-area pixels of the carried part's girl.
+    Target targetAt(const QPointF& areaPos) const;
+    QPointF areaPos(const QPointF& globalPos) const;
     bool press(QWidget* pressed, QMouseEvent* event);
-    void moveTo(QMouseEvent* event);
-    void release(QMouseEvent* event);
+    // A press on the part at grab, pixels inside its image; true when it is carried.
+    bool begin(int girl, int part, const QPointF& grab, bool byKeyboard);
+    void reportAt(const QPointF& areaPos);
+    void dropAt(const QPointF& areaPos);
+    void putBack();
+    bool keyPressed(QKeyEvent* event);
+    // Tells a screen reader what became of the carried part.
+    void announce(const QString& text);
 
     MainWindow& m_window;
     DragRules& m_rules;
     QWidget* m_outline = nullptr;
     bool m_carrying = false;
     bool m_cursorHidden = false;
+    bool m_byKeyboard = false;
+    QPointF m_keyPoint; // where the keyboard holds the grab point, play-area pixels
     int m_girl = 0;
     int m_part = 0;
     QPointF m_grab;

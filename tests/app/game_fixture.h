@@ -12,6 +12,7 @@
 #include "game/game_loop.h"
 #include "game/game_services.h"
 #include "records/record_store.h"
+#include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
@@ -36,6 +37,7 @@ struct GameFixture : gp::GameServices
     int newRecordDialogs = 0;
     int programEnds = 0;
     QList<bool> answers; // message box answers to give (true: OK), OK once they run out
+    QStringList spoken;  // what a screen reader was told, in order
     QTemporaryDir dir;
     gp::GameState state;
     std::unique_ptr<gp::MainWindow> window;
@@ -47,6 +49,8 @@ struct GameFixture : gp::GameServices
         controller = std::make_unique<gp::MainController>(state, *window, this, recordFile());
         QObject::connect(controller.get(), &gp::MainController::programEnding,
                          [this] { ++programEnds; });
+        QObject::connect(window->announcer(), &gp::Announcer::announced,
+                         [this](const QString& text) { spoken << text; });
         if (load)
             loaded = controller->startUp();
     }

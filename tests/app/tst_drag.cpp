@@ -20,9 +20,69 @@ class TestDrag : public QObject
 
     std::unique_ptr<GameFixture> f;
     DragRules& drag() { return f->controller->dragRules(); }
-    QPointF nosePos() const
+    QPointF nosePos() const { return partPos(4); }
+    QPointF partPos(int part) const
     {
-        return {f->window->part(GirlA, 4)->left(), f->window->part(GirlA, 4)->top()};
+        return {f->window->part(GirlA, part)->left(), f->window->part(GirlA, part)->top()};
+    }
+
+    struct Outcome
+    {
+        QStringList spoken;
+        QList<QPointF> places;
+        int score;
+        bool operator==(const Outcome&) const = default;
+    };
+
+    // Plays a game of girl A by keys or by the mouse: a digit takes that part at its middle,
+    // L R U D move 5 pixels, l r u d 1 pixel, h reports where the part is held, t is a tick,
+    // E drops, X drops the part back on itself, ! ends the game with the done button.
+    Outcome play(const QString& script, bool byKeyboard)
+    {
+        f = std::make_unique<GameFixture>();
+        f->controller->record().score = -1;
+        f->controller->startGame();
+        QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
+        QWidget* area = f->window->playArea(GirlA);
+        Sprite* held = nullptr;
+        QPoint grab;
+        QPoint at; // play-area pixels
+        const QString keyed = QStringLiteral("LRUDlrudhEX!");
+        const Qt::Key key[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                               Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
+                               Qt::Key_H,    Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space};
+        const QPoint moves[] = {{-5, 0}, {5, 0},  {0, -5}, {0, 5}, {-1, 0},
+                                {1, 0},  {0, -1}, {0, 1},  {0, 0}};
+        for (QChar c : script) {
+            const int i = int(keyed.indexOf(c));
+            if (c == u't')
+                f->controller->hintTick();
+            if (c == u't' || c == u' ')
+                continue;
+            if (c.isDigit()) {
+                held = f->window->part(GirlA, c.digitValue() - 1);
+                grab = {held->width() / 2, held->height() / 2};
+                at = held->pos() + grab;
+            } else if (i < 9) {
+                at += moves[i];
+            }
+            if (byKeyboard || c == u'!')
+                QTest::keyClick(keys, c.isDigit() ? Qt::Key(c.unicode()) : key[i],
+                                i >= 4 && i < 8 ? Qt::ShiftModifier : Qt::NoModifier);
+            else if (c.isDigit())
+                QTest::mousePress(held, Qt::LeftButton, {}, grab);
+            else if (c == u'E')
+                QTest::mouseRelease(area, Qt::LeftButton, {}, at);
+            else if (c == u'X')
+                QTest::mouseRelease(held, Qt::LeftButton, {}, grab);
+            else
+                QTest::mouseMove(area, at);
+        }
+        QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
+        Outcome outcome{f->spoken, {}, f->state.score};
+        for (int part = 0; part < kPartCount; ++part)
+            outcome.places << partPos(part);
+        return outcome;
     }
 
 private slots:
@@ -141,6 +201,60 @@ private slots:
         QTest::mouseRelease(f->window->cover(0), Qt::LeftButton, {}, QPoint(100, 90));
         QVERIFY(!outline->isVisible());
         QCOMPARE(f->window->part(GirlA, 5)->pos(), QPoint(96, 84));
+    }
+
+    // The same moves by keys and by the mouse: the same reports, hints, drops and score.
+    void keysPlayAsTheMouseDoes()
+    {
+        const QString script = QStringLiteral(
+            "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t t t E "
+            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
+            "DDD l t h t d E 1 DDDDDDD t E !");
+        const Outcome byKeys = play(script, true);
+        const QStringList spoken{
+            "ゲーム開始 ！",  "鼻を持ちました",
+            "? ? ?",          "鼻の上",
+            "もっと右 右 ！", "もっと下 下 ！",
+            "? ? ?",          "鼻を置きました",
+            "口を持ちました", "口を置きました",
+            "口を持ちました", "鼻の上",
+            "もっと右 右 ！", "もっと下 下 ！",
+            "口を置きました", "右眉を持ちました",
+            "左眉の上",       "右眉を置きました",
+            "得点 0 点、Bad", "記録更新です。0 点。名前を入力して Enter を押してください"};
+        QCOMPARE(byKeys.spoken, spoken);
+        // Nose and mouth on their targets; the right eyebrow dropped onto the left one.
+        QCOMPARE(
+            byKeys.places,
+            (QList<QPointF>{{465, 55}, {465, 55}, {465, 100}, {465, 175}, {202, 215}, {204, 271}}));
+        QCOMPARE(play(script, false), byKeys);
+    }
+
+    // Keys play only during a game; while they carry a part the pointer stays hidden and mouse
+    // presses wait for the carry to end.
+    void keysCarryOnlyDuringAGame()
+    {
+        QWidget* keys = f->window->statusFrame()->doneButton();
+        QTest::keyClick(keys, '2');
+        QVERIFY(!f->state.dragging);
+        QVERIFY(f->spoken.isEmpty());
+
+        f->controller->startGame();
+        QTest::keyClick(keys, '2');
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QTest::mouseClick(f->window->part(GirlA, 3), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(keys, Qt::LeftButton);
+        QVERIFY(f->state.gameRunning);
+        QCOMPARE(f->state.draggedPart, 1);
+        QTest::keyClick(keys, Qt::Key_Down);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QVERIFY(!f->state.dragging);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(partPos(1), QPointF(465, 60));
+
+        f->window->actions().stop->trigger();
+        QTest::keyClick(keys, '2');
+        QVERIFY(!f->state.dragging);
     }
 
     void pointerComesBackWhenCarryingStops()

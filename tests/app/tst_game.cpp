@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(f->state.score, std::int16_t(score));
         QCOMPARE(f->cues, QStringList{cue});
         QCOMPARE(f->window->statusFrame()->scorePanel()->caption(), QString::number(score));
+        QCOMPARE(f->spoken.last(), QStringLiteral("得点 %1 点、%2").arg(score).arg(cue));
         QCOMPARE(f->newRecordDialogs, 0);
         QVERIFY(!f->controller->gameLoop().isWaiting());
     }
@@ -161,6 +162,7 @@ private slots:
         // Started at .25 past a second: the rounded elapsed time reaches 180 at 179.25 s.
         f->advanceTo(179.3, t0);
         QCOMPARE(f->messages, QStringList{"時間切れ ！|warning"});
+        QCOMPARE(f->spoken.last(), QStringLiteral("時間切れ ！"));
         QVERIFY(f->coversOnAtMessage);
         QVERIFY(!f->window->cover(0)->isVisible());
         QCOMPARE(f->window->statusFrame()->timeGauge()->gaugePercent(), 0.0);
@@ -188,6 +190,9 @@ private slots:
         f->placeParts(GirlA);
         f->window->statusFrame()->doneButton()->click();
         QCOMPARE(f->newRecordDialogs, dialogs);
+        QCoreApplication::processEvents(); // the prompt waits for the dialog
+        QCOMPARE(f->spoken.last().startsWith(QStringLiteral("記録更新です。1000 点。")),
+                 dialogs == 1);
         QCOMPARE(f->controller->record().score, std::int16_t(1000));
     }
 

@@ -7,6 +7,7 @@
 // client of that server only to look at the screen.
 
 #include "game/face_geometry.h"
+#include "tests/e2e/x_session.h"
 #include "tests/support/test_files.h"
 
 #include <QDBusArgument>
@@ -43,63 +44,8 @@ using namespace gp;
 
 namespace {
 
-QString g_program;
-QByteArray g_display;
-
-constexpr int kTimeoutMs = 15000;
 constexpr QRgb kCyan = 0x00FFFF;
 constexpr QRgb kCover = 0xFFFF80;
-
-// An Xvfb that picks a free display itself (-displayfd), so parallel runs never collide. It dies
-// with the driver, even a crashed one. Returns the display, or nothing when the server failed.
-QByteArray startXServer(QProcess& server)
-{
-    server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server.start(
-        QStringLiteral("Xvfb"),
-        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(u' '));
-    QDeadlineTimer deadline(kTimeoutMs);
-    while (!server.canReadLine() && server.waitForReadyRead(int(deadline.remainingTime())))
-        ;
-    const QByteArray number = server.readLine().trimmed();
-    return number.isEmpty() ? QByteArray() : ':' + number;
-}
-
-QProcessEnvironment xEnvironment()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    return env;
-}
-
-// Runs xdotool with the blank-separated arguments to the end; false when it failed (a search that
-// finds nothing fails too).
-bool xdotool(const QString& args, QString* output = nullptr)
-{
-    QProcess p;
-    p.setProcessEnvironment(xEnvironment());
-    p.start(QStringLiteral("xdotool"), args.split(u' ', Qt::SkipEmptyParts));
-    if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
-        p.exitCode() != 0)
-        return false;
-    if (output)
-        *output = QString::fromLocal8Bit(p.readAllStandardOutput());
-    return true;
-}
-
-// Polls until the condition holds, keeping the driver's own events flowing.
-bool waitFor(const std::function<bool()>& condition)
-{
-    QDeadlineTimer deadline(kTimeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 QString at(QPoint point)
 {
@@ -610,28 +556,7 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    // The program under test comes first; QtTest's own options follow.
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [QtTest options]\n", argv[0]);
-        return 2;
-    }
-    g_program = QString::fromLocal8Bit(argv[1]);
-    argv[1] = argv[0];
-    --argc;
-    ++argv;
-
-    // The package list installs Xvfb, so a server that cannot start is a failure, not a skip.
-    QProcess server;
-    g_display = startXServer(server);
-    if (g_display.isEmpty()) {
-        std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n");
-        return 1;
-    }
-    qputenv("DISPLAY", g_display);
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QGuiApplication app(argc, argv);
-    TestE2EPlay test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnOwnXServer<QGuiApplication, TestE2EPlay>(argc, argv);
 }
 
 #include "tst_e2e_play.moc"

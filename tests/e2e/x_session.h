@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The end-to-end drivers' X server of their own and the X input tool that plays on it.
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <sys/prctl.h>
+
+inline QString g_program; // the program under test
+inline QByteArray g_display;
+inline qint64 g_serverPid = 0;
+
+constexpr int kTimeoutMs = 15000;
+
+// An Xvfb that picks a free display itself (-displayfd), so parallel runs never collide. It dies
+// with the driver, even a crashed one. Returns the display, or nothing when the server failed.
+inline QByteArray startXServer(QProcess& server)
+{
+    server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start(
+        QStringLiteral("Xvfb"),
+        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(u' '));
+    QDeadlineTimer deadline(kTimeoutMs);
+    while (!server.canReadLine() && server.waitForReadyRead(int(deadline.remainingTime())))
+        ;
+    const QByteArray number = server.readLine().trimmed();
+    return number.isEmpty() ? QByteArray() : ':' + number;
+}
+
+inline QProcessEnvironment xEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
+// Runs xdotool with the blank-separated arguments to the end; false when it failed (a search that
+// finds nothing fails too).
+inline bool xdotool(const QString& args, QString* output = nullptr)
+{
+    QProcess p;
+    p.setProcessEnvironment(xEnvironment());
+    p.start(QStringLiteral("xdotool"), args.split(u' ', Qt::SkipEmptyParts));
+    if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
+        p.exitCode() != 0)
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(p.readAllStandardOutput());
+    return true;
+}
+
+// Polls until the condition holds, keeping the driver's own events flowing.
+inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = kTimeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+// main() of a driver: the program under test comes first, QtTest's own options follow. The
+// package list installs Xvfb, so a server that cannot start is a failure, not a skip.
+template <typename Application, typename Test> int runOnOwnXServer(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM [QtTest options]\n", argv[0]);
+        return 2;
+    }
+    g_program = QString::fromLocal8Bit(argv[1]);
+    argv[1] = argv[0];
+    --argc;
+    ++argv;
+    QProcess server;
+    g_display = startXServer(server);
+    if (g_display.isEmpty()) {
+        std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n");
+        return 1;
+    }
+    g_serverPid = server.processId();
+    qputenv("DISPLAY", g_display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    Application app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
