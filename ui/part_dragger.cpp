@@ -292,11 +292,13 @@ bool PartDragger::keyPressed(QKeyEvent* event)
     if (!m_carrying) {
         if (key < Qt::Key_1 || key > Qt::Key_6)
             return false;
-        const int girl = m_window.isGirlChosen(GirlA) ? GirlA : GirlB;
-        const int part = key - Qt::Key_1;
-        const Sprite* sprite = m_window.part(girl, part);
-        // The middle of the image, in whole pixels as a pointer would press it.
-        return begin(girl, part, QPointF(sprite->width() / 2, sprite->height() / 2), true);
+        m_girl = m_window.isGirlChosen(GirlA) ? GirlA : GirlB;
+        const Sprite* sprite = m_window.part(m_girl, key - Qt::Key_1);
+        // A press in the middle of the image, in whole pixels as a pointer would press it: a part
+        // under the cover is out of reach, and a part lying over it is taken instead.
+        const Target t =
+            targetAt(QPointF(sprite->pos()) + QPointF(sprite->width() / 2, sprite->height() / 2));
+        return t.zone != PointerZone::Part || begin(m_girl, t.part, t.pos, true);
     }
     if (!m_byKeyboard)
         return false;
