@@ -118,7 +118,7 @@ private slots:
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
     }
 
-    void recordUnderAHomeNotInUtf8()
+    void recordIsFoundUnderAHomeNotInUtf8()
     {
         // Qt spells such a name with replacement characters: the record would not be found, and
         // a new folder would be made beside the real one.
