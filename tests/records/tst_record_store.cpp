@@ -2,20 +2,57 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The record and its file: the numbers and the check value, which records start-up accepts, the
+// INI dialect against QSettings, hostile contents, files that cannot be read or written,
+// symlinks, and two instances saving into one file.
+
+#include "app/termination_signals.h"
 #include "records/check_value.h"
+#include "records/ini_record_file.h"
+#include "records/record_file.h"
 #include "records/record_number.h"
 #include "records/record_store.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cstdio>
+#include <thread>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace gp;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The holder of the record in the file now.
+QString storedHolder(const RecordStore& store)
+{
+    Record stored;
+    store.load(stored);
+    return stored.holder;
+}
+
+// A value QSettings would decode as 50,000 lists, one inside the other: about 0.9 MB on one line.
+QByteArray deeplyNestedVariant()
+{
+    QByteArray value = "@Variant(";
+    for (int level = 0; level < 50000; ++level)
+        value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    return value + "\\0\\0\\0\\x2\\0\\0\\0\\x1)";
+}
+
+} // namespace
 
 class TestRecordStore : public QObject
 {
@@ -23,6 +60,8 @@ class TestRecordStore : public QObject
 
 private:
     QTemporaryDir m_dir;
+    int m_serial = 0;
+    QString freshPath() { return m_dir.filePath(QStringLiteral("%1.ini").arg(++m_serial)); }
 
 private slots:
     void readsTheLeadingNumberRoundedHalfToEven_data()
@@ -30,7 +69,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("inRange");
-        const QString nines(400, u'9');
         QTest::newRow("leading blanks") << " \t750" << 750 << true;
         QTest::newRow("half down to even") << "12.5" << 12 << true;
         QTest::newRow("half up to even") << "13.5" << 14 << true;
@@ -43,7 +81,7 @@ private slots:
         QTest::newRow("full-width digits") << "１２" << 0 << true;
         QTest::newRow("smallest") << "-32768.5" << -32768 << true;
         QTest::newRow("over by rounding") << "32767.5" << 0 << false;
-        QTest::newRow("huge") << u'-' + nines << 0 << false;
+        QTest::newRow("huge") << u'-' + QString(400, u'9') << 0 << false;
         QTest::newRow("tiny") << "0." + QString(400, u'0') + u'1' << 0 << true;
     }
 
@@ -80,7 +118,7 @@ private slots:
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
     }
 
-    void recordUnderAHomeNotInUtf8()
+    void recordIsFoundUnderAHomeNotInUtf8()
     {
         // Qt spells such a name with replacement characters: the record would not be found, and
         // a new folder would be made beside the real one.
@@ -92,86 +130,43 @@ private slots:
         QVERIFY(out && std::fputs("[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=32\n", out) >= 0);
         std::fclose(out);
 
-        // No other test here looks at the environment.
+        // No other test here looks at the environment: they all name their files.
         qunsetenv("XDG_CONFIG_HOME");
         qputenv("HOME", home);
         RecordStore store;
-        Record record;
-        store.load(record);
-        QCOMPARE(record.holder, QStringLiteral("abc"));
-        record.holder = QStringLiteral("new");
-        QVERIFY(store.save(record));
-        Record saved;
-        store.load(saved);
-        QCOMPARE(saved.holder, QStringLiteral("new"));
+        QCOMPARE(storedHolder(store), "abc");
+        QVERIFY(store.save(checkedRecord("new", 900)));
+        QCOMPARE(storedHolder(store), "new");
         // Qt cannot name these to remove them.
         QVERIFY(::unlink(file) == 0 && ::rmdir(folder) == 0 && ::rmdir(home) == 0);
     }
 
-    void savedRecordLoadsBackAndPassesItsCheck_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("ascii") << "abc" << 600 << "abc";
-        QTest::newRow("mixed scripts") << "山田 Ελένη" << 750 << "山田 Ελένη";
-        QTest::newRow("beyond BMP") << "𠮷野家" << 32767 << "𠮷野家";
-        QTest::newRow("lowest score") << "@a" << -32768 << "@a";
-        QTest::newRow("leading blank") << " ab " << 600 << "ab ";
-        QTest::newRow("ideographic blank") << "　名" << 1 << "名";
-        QTest::newRow("empty") << "" << 900 << "";
-    }
-
-    void savedRecordLoadsBackAndPassesItsCheck()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, score);
-        QFETCH(QString, stored);
-        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".ini");
-        Record state;
-        state.holder = name;
-        state.score = std::int16_t(score);
-        state.checkValue = checkValue(state);
-        QVERIFY(RecordStore(path).save(state));
-
-        Record loaded;
-        const LoadedRecord record = RecordStore(path).load(loaded);
-        QCOMPARE(loaded.holder, stored);
-        QCOMPARE(loaded.score, score);
-        // Losing the leading blanks must not cost the record its check.
-        QVERIFY(recordAccepted(loaded, record));
-    }
-
     void startUpAcceptsOnlyRecordsThatPassTheirCheck_data()
     {
-        // Keys under "[GAL PORTRAIT]", one per '|'.
-        QTest::addColumn<QByteArray>("keys");
+        QTest::addColumn<QByteArray>("keys"); // under "[GAL PORTRAIT]", one per '|'
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("no file") << QByteArray() << "Todo" << 600 << true;
-        QTest::newRow("default, any check")
-            << QByteArray("H_Score=600|CheckFlag=12345") << "Todo" << 600 << true;
-        QTest::newRow("default, check out of range")
-            << QByteArray("CheckFlag=99999") << "Todo" << 600 << true;
-        QTest::newRow("lower case is checked")
-            << QByteArray("H_Name=todo|CheckFlag=5") << "todo" << 600 << false;
-        QTest::newRow("lower case matching") << QByteArray("H_Name=todo") << "todo" << 600 << true;
-        QTest::newRow("matching") << QByteArray("H_Name=abc|CheckFlag=32") << "abc" << 600 << true;
-        QTest::newRow("hand-edited check")
-            << QByteArray("H_Name=abc|CheckFlag=33") << "abc" << 600 << false;
-        QTest::newRow("hand-edited score")
-            << QByteArray("H_Name=abc|H_Score=632|CheckFlag=32") << "abc" << 632 << false;
+        const auto row = [](const char* tag, const QByteArray& keys, const char* name, int score,
+                            bool accepted) {
+            QTest::newRow(tag) << keys << QString(name) << score << accepted;
+        };
+        row("no file", "", "Todo", 600, true);
+        row("default, any check", "H_Score=600|CheckFlag=12345", "Todo", 600, true);
+        row("default, check out of range", "CheckFlag=99999", "Todo", 600, true);
+        row("lower case is checked", "H_Name=todo|CheckFlag=5", "todo", 600, false);
+        row("lower case matching", "H_Name=todo", "todo", 600, true);
+        row("matching", "H_Name=abc|CheckFlag=32", "abc", 600, true);
+        row("hand-edited check", "H_Name=abc|CheckFlag=33", "abc", 600, false);
+        row("hand-edited score", "H_Name=abc|H_Score=632|CheckFlag=32", "abc", 632, false);
         // Wrapped, 66136 would be 600 and match; read as 0, 99999 would match 96.
-        QTest::newRow("wraps to a match")
-            << QByteArray("H_Name=abc|H_Score=66136|CheckFlag=32") << "abc" << 0 << false;
-        QTest::newRow("out of range as 0")
-            << QByteArray("H_Name=abc|H_Score=99999|CheckFlag=96") << "abc" << 0 << false;
-        QTest::newRow("score not a number") << QByteArray("H_Score=abc") << "Todo" << 0 << false;
-        QTest::newRow("garbage around")
-            << QByteArray("\x01\xff[GAL PORTRAIT|=|[GAL%20PORTRAIT]|H_Name=abc|") + '\0' +
-                   QByteArray("\x80zz|H_Score=600|CheckFlag=32|[x]|y=@Variant(\\x01)")
-            << "abc" << 600 << true;
+        row("wraps to a match", "H_Name=abc|H_Score=66136|CheckFlag=32", "abc", 0, false);
+        row("out of range as 0", "H_Name=abc|H_Score=99999|CheckFlag=96", "abc", 0, false);
+        row("score not a number", "H_Score=abc", "Todo", 0, false);
+        row("garbage around",
+            QByteArray("\x01\xff[GAL PORTRAIT|=|[GAL%20PORTRAIT]|H_Name=abc|") + '\0' +
+                "\x80zz|H_Score=600|CheckFlag=32|[x]|y=@Variant(\\x01)",
+            "abc", 600, true);
     }
 
     void startUpAcceptsOnlyRecordsThatPassTheirCheck()
@@ -199,6 +194,290 @@ private slots:
         const QString fresh = m_dir.filePath("home/.config/YRM.ini");
         QVERIFY(RecordStore(fresh).save(Record()));
         QVERIFY(QFile::exists(fresh));
+    }
+
+    void readsKeysAsQSettingsDoes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const auto row = [](const char* tag, const char* file) {
+            QTest::newRow(tag) << QByteArray(file);
+        };
+        row("quotes and escapes",
+            "[GAL%20PORTRAIT]\nH_Name=\" a;b=c\\\"d\\\\e\" \nH_Score= 12.5 \t\nCheckFlag=-5\n");
+        row("hex, octal, continuation",
+            "[GAL%20PORTRAIT]\nH_Name=\\x41\\101\\\n  b\\q\\x\nH_Score=7\\t \n");
+        row("list", "[GAL%20PORTRAIT]\nH_Name=a , \"b,c\" ,d\n");
+        row("comments, CRLF",
+            "; c\r\n[GAL PORTRAIT]\r\nH_Name=x ;tail\r\n#H_Score=1\r\nH_Score=2\r\n");
+        row("last wins, sections merge",
+            "[GAL%20PORTRAIT]\nH_Name=a\n[b]\nH_Name=x\n[GAL%20PORTRAIT]\nH_Name=c\n");
+        row("section beats general",
+            "[GAL%20PORTRAIT]\nH_Name=a\n[General]\nGAL%20PORTRAIT/H_Name=b\n");
+        row("key escapes, BOM",
+            "\xef\xbb\xbf[%47AL%U0020PORTRAIT]\n H_%4eame = n\nGAL\\H_Score=3\n");
+        row("split UTF-8, quoted line break",
+            "[GAL%20PORTRAIT]\nH_Name=\xe3\x81\\t\x82\nH_Score=\"1\n2\"\n");
+        row("unclosed quote", "[GAL%20PORTRAIT]\nH_Name=\"abc\nH_Score=5\n");
+        row("case matters", "[gal%20portrait]\nH_Name=a\n[GAL%20PORTRAIT]\nh_name=b\n");
+    }
+
+    void readsKeysAsQSettingsDoes()
+    {
+        QFETCH(QByteArray, file);
+        const QString path = freshPath();
+        QVERIFY(writeBytes(path, file));
+        const IniRecordTexts texts = readIniRecord(file);
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("GAL PORTRAIT"));
+        const std::pair<const char*, std::optional<QString>> keys[] = {
+            {"H_Name", texts.name}, {"H_Score", texts.score}, {"CheckFlag", texts.check}};
+        for (const auto& [key, text] : keys) {
+            const QVariant value = settings.value(QLatin1String(key));
+            const QString expected = value.metaType().id() == QMetaType::QStringList
+                                         ? value.toStringList().join(QStringLiteral(", "))
+                                         : value.toString();
+            QCOMPARE(text.has_value(), value.isValid());
+            QCOMPARE(text.value_or(QString()), expected);
+        }
+    }
+
+    void savedRecordIsWrittenAsQSettingsDoesAndLoadsBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("stored"); // empty: as saved
+        const auto row = [](const char* tag, const QString& name, int score,
+                            const QString& stored = {}) {
+            QTest::newRow(tag) << name << score << stored;
+        };
+        row("ascii", "abc", 600);
+        row("mixed scripts", "山田 Ελένη", 750);
+        row("beyond BMP", "𠮷野家　", 32767);
+        row("lowest score", "@a", -32768);
+        row("empty", "", 900);
+        row("specials", "a,b;c=\"", -5);
+        row("tab and backslash", "tab\there\\", 1);
+        row("controls",
+            "\x01z\x02"
+            "9",
+            1);
+        row("INI escapes of 0x1E and 0x1F", "\x1e\x1f", 1);
+        row("NUL", u"nul\0\x37"_s, 1);
+        // Losing the leading blanks must not cost the record its check.
+        row("leading blank", " ab ", 600, "ab ");
+        row("ideographic blank", "　名", 1, "名");
+    }
+
+    void savedRecordIsWrittenAsQSettingsDoesAndLoadsBack()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, score);
+        QFETCH(QString, stored);
+        // A new file and each value in it look as QSettings writes them, byte for byte.
+        const QString path = freshPath();
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            settings.beginGroup(QStringLiteral("GAL PORTRAIT"));
+            settings.setValue(QStringLiteral("H_Name"), name);
+            settings.setValue(QStringLiteral("H_Score"), QString::number(score));
+            settings.setValue(QStringLiteral("CheckFlag"), QStringLiteral("32"));
+        }
+        QCOMPARE(writeIniRecord({}, {name, QString::number(score), QStringLiteral("32")}),
+                 readBytes(path));
+
+        QVERIFY(RecordStore(path).save(checkedRecord(name, score)));
+        Record loaded;
+        const LoadedRecord record = RecordStore(path).load(loaded);
+        QCOMPARE(loaded.holder, stored.isEmpty() ? name : stored);
+        QCOMPARE(loaded.score, score);
+        QVERIFY(recordAccepted(loaded, record));
+    }
+
+    void typedValuesStayText()
+    {
+        // In the record itself the game used to crash at start-up, in another section at the save.
+        const QByteArray nested = deeplyNestedVariant();
+        const QString path = freshPath();
+        QVERIFY(
+            writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=" + nested + "\nH_Score=@ByteArray(7)\n"));
+        Record state;
+        RecordStore store(path);
+        QVERIFY(store.load(state).fileReadable);
+        QVERIFY(state.holder.startsWith(QString::fromLatin1("@Variant(\0\0\0\t", 13)));
+        QCOMPARE(state.score, 0);
+
+        const QByteArray other = "[other]\nx=" + nested + "\n";
+        QVERIFY(writeBytes(path, other));
+        QVERIFY(store.save(checkedRecord("abc", 700)));
+        QCOMPARE(readBytes(path), other + "\n[GAL%20PORTRAIT]\nCheckFlag=" +
+                                      QByteArray::number(checkValue(u"abc", 700)) +
+                                      "\nH_Name=abc\nH_Score=700\n");
+        QVERIFY(QDir(m_dir.path())
+                    .entryList({"*.lock", "*.ini.*"}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    }
+
+    void saveChangesOnlyTheRecordsLines()
+    {
+        const QByteArray before =
+            "; my settings\r\n[other]\r\nH_Name=keep\r\n\r\n[GAL%20PORTRAIT]\r\n"
+            "H_Score = 600 ; hand-made\r\nH_Name=\"old\r\n name\"\r\n"
+            "[GAL PORTRAIT]\r\nH_Name=old again\r\n[z]\r\nk=v";
+        const QString path = freshPath();
+        QVERIFY(writeBytes(path, before));
+        QVERIFY(RecordStore(path).save(checkedRecord("新記録", 901)));
+        const QByteArray check = QByteArray::number(checkValue(u"新記録", 901));
+        QCOMPARE(readBytes(path),
+                 "; my settings\r\n[other]\r\nH_Name=keep\r\n\r\n[GAL%20PORTRAIT]\r\n"
+                 "H_Score = 901 ; hand-made\r\nH_Name=新記録\r\n"
+                 "[GAL PORTRAIT]\r\nCheckFlag=" +
+                     check + "\r\nH_Name=新記録\r\n[z]\r\nk=v");
+    }
+
+    void saveGoesThroughASymlinkKeepingTheMode()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("dotfiles/YRM.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+        QVERIFY(writeBytes(target, "# managed\n[GAL%20PORTRAIT]\nH_Name=a\n"));
+        QVERIFY(::chmod(QFile::encodeName(target).constData(), 0640) == 0);
+        const QString link = m_dir.filePath(QStringLiteral("link.ini"));
+        QVERIFY(QFile::link(target, link));
+
+        QVERIFY(RecordStore(link).save(checkedRecord("b", 800)));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QVERIFY(readBytes(target).startsWith("# managed\n[GAL%20PORTRAIT]\nCheckFlag="));
+        QVERIFY(readBytes(target).endsWith("\nH_Score=800\nH_Name=b\n"));
+        QCOMPARE(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ReadUser | QFile::WriteUser |
+                                                 QFile::ReadGroup);
+
+        // The lock lies beside the file written: through the link or not, it is one file.
+        QLockFile held(recordLockPath(target));
+        QVERIFY(held.lock());
+        QVERIFY(!RecordStore(link).save(checkedRecord("c", 900)));
+    }
+
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("exactly the limit") << kMaxRecordFileSize;
+        QTest::newRow("a byte over") << kMaxRecordFileSize + 1;
+    }
+
+    void fileAtTheSizeLimitLoadsAndNeverGrowsPast()
+    {
+        // The next start must never refuse what a save wrote: a file at the limit loads, and a
+        // save that would take it past stays unwritten.
+        QFETCH(qint64, size);
+        const QString path = freshPath();
+        QByteArray file = "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\n;";
+        file += QByteArray(size - file.size(), 'x');
+        QVERIFY(writeBytes(path, file));
+        Record state;
+        RecordStore store(path);
+        QCOMPARE(store.load(state).fileReadable, size == kMaxRecordFileSize);
+        QCOMPARE(state.holder, size == kMaxRecordFileSize ? "abc" : "Todo");
+        QString failure;
+        QVERIFY(!store.save(checkedRecord("abcdef", 900), &failure));
+        QVERIFY(!failure.isEmpty());
+        QCOMPARE(readBytes(path), file);
+    }
+
+    void failedSaveKeepsTheOldFileAndSaysWhy_data()
+    {
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<uint>("fileMode");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<bool>("readable");
+        // Writable but not readable: only the store's own refusal keeps it.
+        QTest::newRow("file not readable") << 0777u << 0222u << false << false;
+        // In a sticky folder only the owner may replace a file: the save fails at the rename.
+        QTest::newRow("rename refused") << 01777u << 0666u << false << true;
+        // A file size limit stands in for a full disk, even for root; its signal must not kill.
+        QTest::newRow("disk full") << 0777u << 0666u << true << true;
+    }
+
+    void failedSaveKeepsTheOldFileAndSaysWhy()
+    {
+        // Root reads and replaces everything, so the store is tried in a child that has dropped
+        // root's rights.
+        QFETCH(uint, folderMode);
+        QFETCH(uint, fileMode);
+        QFETCH(bool, fullDisk);
+        QTemporaryDir dir;
+        QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), folderMode) == 0);
+        const QString path = dir.filePath(QStringLiteral("YRM.ini"));
+        const QByteArray old =
+            "[GAL%20PORTRAIT]\nH_Name=abc\nH_Score=600\nCheckFlag=32\n[x]\ny=1\n";
+        QVERIFY(writeBytes(path, old));
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), fileMode) == 0);
+        if (QTest::currentDataTag() == QByteArray("rename refused") && ::geteuid() != 0)
+            QSKIP("only root can save as another user");
+
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(10);
+            const rlimit small{rlim_t(old.size() + 16), rlim_t(old.size() + 16)};
+            if (fullDisk && (ignoreFileSizeSignal(), ::setrlimit(RLIMIT_FSIZE, &small) != 0))
+                ::_exit(13);
+            Record state;
+            RecordStore store(path);
+            const bool readable = store.load(state).fileReadable;
+            QString failure;
+            const bool saved = store.save(checkedRecord(QString(200, u'x'), 900), &failure);
+            ::_exit(saved ? 11 : failure.isEmpty() ? 12 : readable ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "killed by a signal");
+        QTEST(WEXITSTATUS(status) == 1, "readable");
+        QVERIFY(WEXITSTATUS(status) <= 1);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0600) == 0);
+        QCOMPARE(readBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"YRM.ini"});
+    }
+
+    void betterStoredRecordSurvivesAnotherInstancesSave()
+    {
+        const QString path = freshPath();
+        RecordStore first(path);
+        RecordStore second(path);
+        QVERIFY(second.save(checkedRecord("second", 800)));
+        // The first quits later with an older, lower record: the better one stays.
+        QVERIFY(first.save(checkedRecord("first", 700)));
+        QCOMPARE(storedHolder(first), "second");
+        // A tie goes to the later one; so does anything over a stored record that fails its check.
+        QVERIFY(first.save(checkedRecord("first", 800)));
+        QCOMPARE(storedHolder(first), "first");
+        QVERIFY(writeBytes(path, "[GAL%20PORTRAIT]\nH_Name=forged\nH_Score=30000\nCheckFlag=" +
+                                     QByteArray::number(checkValue(u"forged", 30000) + 1)));
+        QVERIFY(second.save(checkedRecord("second", 800)));
+        QCOMPARE(storedHolder(second), "second");
+
+        // While the other instance holds the lock, nothing is written, and the player is told so.
+        QLockFile other(recordLockPath(path));
+        QVERIFY(other.lock());
+        const QByteArray before = readBytes(path);
+        QString failure;
+        QVERIFY(!first.save(checkedRecord("first", 1000), &failure));
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(failure,
+                 QStringLiteral("ほかに起動している GAL PORTRAIT が記録を保存しています。"));
+
+        // What the other saved while this one waited for the lock is read, and a better record
+        // kept.
+        std::thread saving([&] {
+            QThread::msleep(300);
+            writeBytes(path, writeIniRecord({}, {QStringLiteral("better"), QStringLiteral("950"),
+                                                 QString::number(checkValue(u"better", 950))}));
+            other.unlock();
+        });
+        const bool saved = first.save(checkedRecord("first", 900));
+        saving.join();
+        QVERIFY(saved);
+        QCOMPARE(storedHolder(first), "better");
     }
 };
 

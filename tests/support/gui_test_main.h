@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 
@@ -20,19 +19,6 @@ class ModalGuard : public QObject
 public:
     ModalGuard() { qApp->installEventFilter(this); }
     ~ModalGuard() override { qApp->removeEventFilter(this); }
-
-    static QString describe(QWidget* window)
-    {
-        QStringList texts{QString::fromLatin1(window->metaObject()->className()),
-                          window->windowTitle()};
-        if (auto* box = qobject_cast<QMessageBox*>(window))
-            texts << box->text();
-        else
-            for (QLabel* label : window->findChildren<QLabel*>())
-                texts << label->text();
-        texts.removeAll(QString());
-        return texts.join(QStringLiteral(" | "));
-    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -52,7 +38,12 @@ protected:
                     shown->close();
             },
             Qt::QueuedConnection);
-        QTest::qFail(qPrintable(QStringLiteral("unexpected modal window: ") + describe(window)),
+        QStringList texts{QString::fromLatin1(window->metaObject()->className()),
+                          window->windowTitle()};
+        for (QLabel* label : window->findChildren<QLabel*>()) // a message box's text too
+            texts << label->text();
+        texts.removeAll(QString());
+        QTest::qFail(qPrintable("unexpected modal window: " + texts.join(QStringLiteral(" | "))),
                      __FILE__, __LINE__);
         return false;
     }

@@ -4,7 +4,9 @@
 
 #pragma once
 
-// Whole files as bytes, and wave headers, for the tests that make or inspect files.
+// Whole files as bytes, wave headers and records, for the tests that make or inspect files.
+
+#include "records/check_value.h"
 
 #include <QByteArray>
 #include <QDataStream>
@@ -39,4 +41,14 @@ inline QByteArray waveHeader(int tag, int rate, int channels, int bits, qsizetyp
     out.writeRawData("data", 4);
     out << quint32(dataBytes);
     return header;
+}
+
+// A record as the game holds it: with the check value of its name and score.
+inline gp::Record checkedRecord(const QString& holder, int score)
+{
+    gp::Record record;
+    record.holder = holder;
+    record.score = std::int16_t(score);
+    record.checkValue = gp::checkValue(record);
+    return record;
 }

@@ -2,15 +2,71 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fake_board.h"
+// The rules of play without widgets: the hint given once a second, and the placement's measure.
+
+#include "game/evaluation.h"
+#include "game/face_geometry.h"
+#include "game/game_board.h"
 #include "game/hint_tick.h"
 #include "tests/support/gui_test_main.h"
 
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+
 using namespace gp;
 
-class TestHintTick : public QObject
+namespace {
+
+// Plain-data stand-in for the main window's controls, the parts in their start columns.
+struct FakeBoard : GameBoard
+{
+    std::array<bool, 2> chosen{true, false};
+    std::array<std::array<PartRect, kPartCount>, 2> parts{};
+    QString hint = QStringLiteral("(none)");
+
+    FakeBoard()
+    {
+        for (int g = 0; g < kGirlCount; ++g)
+            for (int p = 0; p < kPartCount; ++p)
+                parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
+                               float(kPartSizes[g][p].width()), float(kPartSizes[g][p].height())};
+    }
+
+    bool isGirlChosen(int girl) const override { return chosen[girl]; }
+    PartRect partRect(int girl, int part) const override { return parts[girl][part]; }
+    void setPartLeft(int girl, int part, float left) override { parts[girl][part].left = left; }
+    void setPartTop(int girl, int part, float top) override { parts[girl][part].top = top; }
+    void setPartDragIconTransparent(int, int, bool) override {}
+    void setCoverLeft(int, int) override {}
+    void setCoverTop(int, int) override {}
+    void setGaugeColor(const QColor&) override {}
+    void setCompleteFaceVisible(int, bool) override {}
+    void setCoverVisible(int, bool) override {}
+    void setCommandEnabled(Command, bool) override {}
+    void setHintTimerRunning(bool) override {}
+    void setGaugePercent(double) override {}
+    QColor gaugeColor() const override { return {}; }
+    void setScoreCaption(int) override {}
+    void setHintCaption(const QString& text) override { hint = text; }
+    void setPointerCaptions(const QString&, const QString&) override {}
+    void endVisualDrag() override {}
+
+    // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
+    void centreOnTargets(int girl, float dx = 0, float dy = 0)
+    {
+        for (int p = 0; p < kPartCount; ++p) {
+            auto& r = parts[girl][p];
+            r.left = float(kTargets[girl][p].x()) - r.width / 2 + dx;
+            r.top = float(kTargets[girl][p].y()) - r.height / 2 + dy;
+        }
+    }
+};
+
+} // namespace
+
+class TestGameRules : public QObject
 {
     Q_OBJECT
 
@@ -18,6 +74,12 @@ class TestHintTick : public QObject
     GameState m_state;
     QStringList m_cues;
 
+    void report(int x, int y, PointerZone zone)
+    {
+        m_state.pointerX = std::int16_t(x);
+        m_state.pointerY = std::int16_t(y);
+        m_state.pointerZone = zone;
+    }
     void tick()
     {
         const QString cue = hintTick(m_state, m_board);
@@ -31,11 +93,6 @@ private slots:
         m_board = FakeBoard();
         m_state = GameState();
         m_cues.clear();
-        for (int g = 0; g < kGirlCount; ++g)
-            for (int p = 0; p < kPartCount; ++p)
-                m_board.parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
-                                       float(kPartSizes[g][p].width()),
-                                       float(kPartSizes[g][p].height())};
         m_state.dragging = true;
     }
 
@@ -62,9 +119,7 @@ private slots:
             m_state.draggedPart = row.part;
             QStringList shown;
             for (int i = 0; i < 2; ++i) {
-                m_state.pointerX = std::int16_t(row.x);
-                m_state.pointerY = std::int16_t(row.y);
-                m_state.pointerZone = row.zone;
+                report(row.x, row.y, row.zone);
                 tick();
                 shown << m_board.hint;
             }
@@ -101,17 +156,13 @@ private slots:
     {
         QFETCH(int, x);
         QFETCH(int, y);
-        QFETCH(QString, hint);
-        m_board.parts[0][0].left = 100;
-        m_board.parts[0][0].top = 100;
+        m_board.parts[0][0].left = m_board.parts[0][0].top = 100;
         m_board.parts[0][2].left = 120;
         m_board.parts[0][2].top = 105;
         m_state.draggedPart = 4;
-        m_state.pointerX = std::int16_t(x);
-        m_state.pointerY = std::int16_t(y);
-        m_state.pointerZone = PointerZone::Cover;
+        report(x, y, PointerZone::Cover);
         tick();
-        QCOMPARE(m_board.hint, hint);
+        QTEST(m_board.hint, "hint");
         QCOMPARE(m_state.nextHintVertical, !m_cues.isEmpty());
     }
 
@@ -129,12 +180,33 @@ private slots:
         // No drag: nothing at all, not even the panel.
         m_state.dragging = false;
         m_board.hint = QStringLiteral("kept");
-        m_state.pointerZone = PointerZone::PlayArea;
+        report(0, 0, PointerZone::PlayArea);
         tick();
         QCOMPARE(m_board.hint, QStringLiteral("kept"));
         QVERIFY(!m_state.nextHintVertical);
     }
+
+    // The chosen girl's six distances, each rounded half to even before they are summed; the
+    // other girl's parts, 100 pixels off their targets, never count.
+    void placementSumsWholePixelDistances()
+    {
+        const struct
+        {
+            int girl; // -1: neither is chosen
+            float dx, dy;
+            int expected;
+        } rows[] = {{0, 0, 0, 0},     {1, 0, 0, 0},      {0, 3, 4, 30}, {0, 0.5f, 0, 0},
+                    {1, 0, 1.5f, 12}, {0, -2.5f, 0, 12}, {-1, 3, 4, 0}};
+        for (const auto& row : rows) {
+            FakeBoard board;
+            board.chosen = {row.girl == 0, row.girl == 1};
+            const int girl = std::max(row.girl, 0);
+            board.centreOnTargets(1 - girl, 100, 100);
+            board.centreOnTargets(girl, row.dx, row.dy);
+            QCOMPARE(measurePlacement(board), row.expected);
+        }
+    }
 };
 
-GP_GUI_TEST_MAIN(TestHintTick)
-#include "tst_hint_tick.moc"
+GP_GUI_TEST_MAIN(TestGameRules)
+#include "tst_game_rules.moc"

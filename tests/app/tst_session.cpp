@@ -1,0 +1,339 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Start-up and every way the program ends: the exit command, the session manager, termination
+// signals and the loss of the display, with the record shown, saved or kept as it was. And
+// something other than a plain file at each place the program opens: it must neither block nor
+// read without end, and a signal must still end it with the record saved. There the program runs
+// as a child of the test, so a hang costs a kill, not the test run.
+
+#include "app/main_controller.h"
+#include "app/session_end.h"
+#include "app/termination_signals.h"
+#include "app/window_services.h"
+#include "game_fixture.h"
+#include "media/cue_player.h"
+#include "media/help_menu.h"
+#include "media/help_viewer.h"
+#include "media/sdl_audio_output.h"
+#include "records/check_value.h"
+#include "records/new_record_dialog.h"
+#include "records/record_file.h"
+#include "records/record_store.h"
+#include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
+#include "ui/main_window.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSessionManager>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <tuple>
+#include <unistd.h>
+
+using namespace gp;
+
+namespace {
+
+constexpr int kWatchdogMs = 8000;
+const char* const kCues[] = {"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"};
+
+// The program from start-up through a won record, every cue and the help, then waiting for its
+// end; "ready" on standard output once it waits.
+int runProgram(int argc, char** argv, const QString& programDir)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("YRM"));
+    QApplication::setApplicationName(QStringLiteral("GAL PORTRAIT"));
+    // What the player would be asked goes to the log: nobody answers a box here.
+    struct Services : WindowServices
+    {
+        using WindowServices::WindowServices;
+        bool showMessage(MessageKind, const QString& text) override
+        {
+            qWarning("message: %s", qPrintable(text));
+            return true;
+        }
+    };
+    GameState state;
+    MainWindow window;
+    Services services(window, [] { return true; });
+    MainController controller(state, window, &services);
+    if (!controller.startUp())
+        return 3;
+    QObject::connect(&controller, &MainController::programEnding, &app,
+                     [] { QCoreApplication::exit(0); });
+    endProgramWithSession(controller);
+    controller.record().holder = QStringLiteral("Hana");
+    controller.record().score = 900;
+    SdlAudioOutput audio;
+    CuePlayer cues(
+        programDir, [] { return true; }, audio);
+    for (const char* cue : kCues)
+        cues.play(QLatin1String(cue));
+    showHelpContents(&window, programDir + QStringLiteral("/portrait.hlp"));
+    std::puts("ready");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+// What lies at the path: the same node, of the same kind and size, or something else.
+std::tuple<ino_t, mode_t, off_t> nodeAt(const QString& path)
+{
+    struct stat info = {};
+    ::lstat(QFile::encodeName(path).constData(), &info);
+    return {info.st_ino, info.st_mode, info.st_size};
+}
+
+} // namespace
+
+class TestSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsATamperedRecordButRefusesIt()
+    {
+        GameFixture f(false);
+        const QByteArray stored = "[GAL PORTRAIT]\nH_Name=abc\nCheckFlag=33\n";
+        QVERIFY(writeBytes(f.recordFile(), stored));
+        QVERIFY(!f.controller->startUp());
+        QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("abc"));
+        QCOMPARE(f.window->statusFrame()->recordScorePanel()->caption(), QStringLiteral("600"));
+        QCOMPARE(f.messages, QStringList{QStringLiteral("YRM.INIファイルが不正です。|critical")});
+        QCOMPARE(readBytes(f.recordFile()), stored);
+    }
+
+    void recordDoesNotDependOnTheLanguage()
+    {
+        // Saved in Japanese, it is accepted in English, and English saves the very same file.
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        QByteArray saved;
+        for (bool inEnglish : {false, true}) {
+            if (inEnglish)
+                QCoreApplication::installTranslator(&english);
+            GameFixture f(false);
+            QVERIFY(!inEnglish || writeBytes(f.recordFile(), saved));
+            QVERIFY(f.controller->startUp() && f.messages.isEmpty());
+            QCOMPARE(f.controller->record().holder, inEnglish ? "はなこ" : "Todo");
+            QFile::remove(f.recordFile());
+            f.controller->record().holder = QStringLiteral("はなこ");
+            f.controller->record().score = 777;
+            f.window->actions().quit->trigger();
+            QVERIFY(!inEnglish || readBytes(f.recordFile()) == saved);
+            saved = readBytes(f.recordFile());
+        }
+        QCoreApplication::removeTranslator(&english);
+    }
+
+    // Quit and the close box ask first; a signal or the session manager ends it at once. The
+    // record is saved, even with no file descriptor to spare for the signal's pipe.
+    void everyEndSavesTheRecord_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("ok"); // the answer to the question
+        QTest::newRow("menu, OK") << "menu" << true;
+        QTest::newRow("menu, Cancel") << "menu" << false;
+        QTest::newRow("close box, OK") << "close box" << true;
+        QTest::newRow("close box, Cancel") << "close box" << false;
+        QTest::newRow("SIGTERM") << "SIGTERM" << true;
+        QTest::newRow("SIGTERM, no descriptor to spare") << "SIGTERM, no descriptor" << true;
+        QTest::newRow("SIGHUP") << "SIGHUP" << true;
+        QTest::newRow("SIGINT") << "SIGINT" << true;
+        QTest::newRow("session manager") << "session manager" << true;
+    }
+    void everyEndSavesTheRecord()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, ok);
+        GameFixture f;
+        rlimit files{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &files) == 0);
+        const rlimit none{0, files.rlim_max};
+        QVERIFY(!way.endsWith("no descriptor") || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
+        endProgramWithSession(*f.controller);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
+        f.controller->startGame();
+        f.controller->record().holder = QStringLiteral("はなこ");
+        f.controller->record().score = 777;
+        f.answers = {ok};
+        const bool asked = way == "menu" || way == "close box";
+        if (way == "menu")
+            f.window->actions().quit->trigger();
+        else if (way == "close box")
+            QCOMPARE(f.window->close(), ok);
+        else if (way == "session manager")
+            emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
+        else
+            QVERIFY(::raise(way == "SIGHUP" ? SIGHUP : way == "SIGINT" ? SIGINT : SIGTERM) == 0);
+        QTRY_COMPARE(f.programEnds, ok ? 1 : 0);
+        QCOMPARE(f.messages,
+                 asked ? QStringList{QStringLiteral("GAL PORTRAITを終了します。|confirmation")}
+                       : QStringList());
+        // The question itself does not end the game.
+        QVERIFY(!asked || f.state.gameRunning);
+        const Record saved = f.savedRecord();
+        QCOMPARE(saved.holder, ok ? "はなこ" : "Todo");
+        QVERIFY(!ok || (saved.score == 777 && saved.checkValue == checkValue(saved)));
+    }
+
+    void nameBeingTypedIsKept_data()
+    {
+        QTest::addColumn<bool>("displayLost"); // the process exits where it stands; no signal
+        QTest::newRow("SIGTERM") << false;
+        QTest::newRow("display lost") << true;
+    }
+    void nameBeingTypedIsKept()
+    {
+        QFETCH(bool, displayLost);
+        GameFixture f;
+        endProgramWithSession(*f.controller);
+        f.controller->record().score = 900; // as the game does before it asks for the name
+        NewRecordDialog dialog(f.controller->record(), f.window.get());
+        dialog.show();
+        dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
+        if (displayLost) {
+            f.controller->saveOnExit();
+        } else {
+            QVERIFY(::raise(SIGTERM) == 0);
+            QTRY_COMPARE(f.programEnds, 1);
+        }
+        QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
+        QCOMPARE(f.savedRecord().score, 900);
+        // Without a display, no window is touched.
+        QCOMPARE(dialog.isVisible(), displayLost);
+    }
+
+    void unreadableFileIsNeverReplaced()
+    {
+        GameFixture f(false);
+        QVERIFY(writeBytes(f.recordFile(), "[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=32\n"));
+        QVERIFY(QFile::resize(f.recordFile(), kMaxRecordFileSize + 1)); // unreadable even for root
+        QVERIFY(f.controller->startUp());
+        QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
+        QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
+
+        f.controller->record().score = 999;
+        f.window->actions().quit->trigger();
+        QCOMPARE(f.messages.size(), 3);
+        QCOMPARE(f.messages[2],
+                 saveFailedMessage(f.recordFile(),
+                                   QStringLiteral("記録のファイルを読むことができません。")) +
+                     "|warning");
+        QCOMPARE(f.programEnds, 1);
+        QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
+    }
+
+    void nothingAtAPlaceHoldsTheGameUp_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("kind");
+        for (const char* place : {"record", "lock", "cues", "help", "help cache"})
+            for (const char* kind : {"FIFO", "device", "folder", "dangling link"})
+                QTest::addRow("%s: %s", place, kind) << QString(place) << QString(kind);
+    }
+
+    void nothingAtAPlaceHoldsTheGameUp()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString program = dir.filePath("program"), config = dir.filePath("config"),
+                      cache = dir.filePath("cache"), helpFile = program + "/portrait.hlp";
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(config) &&
+                QDir().mkpath(cache + "/YRM/GAL PORTRAIT"));
+        // Only the help file is needed: its cache is made once it opens.
+        QVERIFY(QFile::copy(GP_PROGRAM_DIR "/portrait.hlp", helpFile));
+        QStringList paths;
+        for (const char* cue : kCues)
+            paths << program + '/' + cue + ".Wav";
+        if (place != "cues")
+            paths = QStringList{place == "record" ? config + "/YRM.ini"
+                                : place == "lock" ? config + "/YRM.ini.lock"
+                                : place == "help"
+                                    ? helpFile
+                                    : helpCollectionFile(helpFile, cache + "/YRM/GAL PORTRAIT")};
+
+        QList<std::tuple<ino_t, mode_t, off_t>> before;
+        for (const QString& path : paths) {
+            QFile::remove(path);
+            const QByteArray name = QFile::encodeName(path);
+            // The device reads as zeros without end, as /dev/zero does; made here, it is ours.
+            if (kind == "device" && ::mknod(name, S_IFCHR | 0600, makedev(1, 5)) != 0)
+                QSKIP("no device node can be made here (mknod needs root)");
+            QVERIFY(kind != "FIFO" || ::mkfifo(name, 0600) == 0);
+            QVERIFY(kind != "folder" || QDir().mkdir(path));
+            QVERIFY(kind != "dangling link" || QFile::link(path + ".gone", path));
+            before << nodeAt(path);
+        }
+
+        QProcess game; // killed when it goes, should it hang
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("GP_FILE_PLACES_PROGRAM", program);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("HOME", dir.path());
+        env.insert("XDG_CONFIG_HOME", config);
+        env.insert("XDG_CACHE_HOME", cache);
+        // The cue files are still read; no device means no waiting for them to sound.
+        env.insert("SDL_AUDIODRIVER", "gp-no-such-driver");
+        game.setProcessEnvironment(env);
+        game.start(QCoreApplication::applicationFilePath(), {});
+        QDeadlineTimer watchdog(kWatchdogMs);
+        QByteArray out;
+        while (!out.contains("ready") && game.waitForReadyRead(int(watchdog.remainingTime())))
+            out += game.readAllStandardOutput();
+        QVERIFY2(out.contains("ready"),
+                 "held up before the game got going: " + game.readAllStandardError());
+        QVERIFY(::kill(pid_t(game.processId()), SIGTERM) == 0);
+        QVERIFY2(game.waitForFinished(kWatchdogMs), "the signal did not end it");
+        const QString errors = QString::fromUtf8(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(game.exitCode() == 0, qPrintable(errors));
+
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            QVERIFY2(nodeAt(paths[i]) == before[i], qPrintable(paths[i]));
+            QVERIFY(kind != "folder" ||
+                    QDir(paths[i]).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        }
+        // A link to nowhere as the record is a record still to be made, through the link.
+        const bool refused = place == "lock" || (place == "record" && kind != "dangling link");
+        Record saved;
+        RecordStore(config + "/YRM.ini").load(saved);
+        QCOMPARE(saved.holder, refused ? "Todo" : "Hana");
+        QCOMPARE(errors.contains(saveFailedMessage(config + "/YRM.ini")), refused);
+        QVERIFY2(place != "lock" || errors.contains(paths[0]), qPrintable(errors));
+    }
+};
+
+// The test runs itself as the program for the file places.
+int main(int argc, char** argv)
+{
+    const QByteArray program = qgetenv("GP_FILE_PLACES_PROGRAM");
+    if (!program.isEmpty())
+        return runProgram(argc, argv, QFile::decodeName(program));
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    ModalGuard guard;
+    TestSession test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_session.moc"

@@ -1,0 +1,394 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The generated pictures and cue sounds, which file each cue plays and how, and what reaches the
+// sound device.
+
+#include "game/face_geometry.h"
+#include "media/cue_player.h"
+#include "media/sdl_audio_output.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <csignal>
+
+using namespace gp;
+
+namespace {
+
+struct FakeOutput : AudioOutput
+{
+    QStringList paths;
+    QList<PlayMode> modes;
+    int beeps = 0;
+    bool readable = true;
+
+    bool play(const QString& path, PlayMode mode) override
+    {
+        paths << path;
+        modes << mode;
+        return readable;
+    }
+    void beep() override { ++beeps; }
+};
+
+// The two channels of a cue file in the program's folder; empty when it is not a canonical wave.
+std::array<QList<int>, 2> channelsOf(const QString& file)
+{
+    const QByteArray wav = readBytes(GP_PROGRAM_DIR "/" + file);
+    std::array<QList<int>, 2> channels;
+    if (wav.size() <= 44 || wav.left(44) != waveHeader(1, 44100, 2, 16, wav.size() - 44))
+        return channels;
+    for (qsizetype at = 44; at + 4 <= wav.size(); at += 4)
+        for (int c : {0, 1})
+            channels[c] << qFromLittleEndian<qint16>(wav.constData() + at + 2 * c);
+    return channels;
+}
+
+// Sign changes per sample over a third of the sound: a rough ear for pitch.
+double crossingRate(const QList<int>& s, int third)
+{
+    const qsizetype from = s.size() * third / 3, to = s.size() * (third + 1) / 3;
+    int crossings = 0;
+    for (qsizetype i = from + 1; i < to; ++i)
+        crossings += (s[i - 1] < 0) != (s[i] < 0);
+    return double(crossings) / double(to - from);
+}
+
+QString cue(const char* file)
+{
+    return QStringLiteral(GP_PROGRAM_DIR "/") + file;
+}
+
+// SDL's disk driver writes what the device is given to a file, at the pace of a sound card.
+void useDriver(const QByteArray& driver, const QString& diskFile)
+{
+    qputenv("SDL_AUDIODRIVER", driver);
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(diskFile));
+}
+
+// A RIFF wave of a soft noise.
+QByteArray waveFile(int tag, int rate, int channels, int bits, qsizetype dataBytes)
+{
+    QByteArray wave = waveHeader(tag, rate, channels, bits, dataBytes);
+    for (qsizetype i = 0; i < dataBytes; ++i)
+        wave += char(i * 37 % 7 + (bits == 8 ? 125 : 0));
+    return wave;
+}
+
+// Writes the wave, unless empty, as a cue file of the folder and sends the device's output to a
+// file beside it.
+QString cueFile(const QTemporaryDir& dir, const QByteArray& wave)
+{
+    const QString file = dir.filePath("Up.Wav");
+    useDriver("disk", dir.filePath("out.raw"));
+    return wave.isEmpty() || writeBytes(file, wave) ? file : QString();
+}
+
+QString faceFile(int girl, const QString& what, int scale)
+{
+    return QStringLiteral("%1_%2%3").arg(QChar(u'a' + girl), what, scale == 2 ? "@2x.png" : ".png");
+}
+
+// Pixels as stored: the reader would mark @2x files as half-size for drawing.
+QImage art(const QString& name)
+{
+    QImage image(QStringLiteral(":/art/") + name);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+QRect cutRect(int girl, int part, int scale)
+{
+    const QRect r = partCutRect(girl, part);
+    return {r.topLeft() * scale, r.size() * scale};
+}
+
+} // namespace
+
+class TestMedia : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Direction cues wait until heard, ratings play on; the file lies in the program's folder,
+    // also at the root. Other names, however close, do nothing and leave the switch unread. The
+    // switch is read at every cue, and a file that cannot be played beeps instead.
+    void eachCueNamePlaysItsFileInItsModeWhileSwitchedOn()
+    {
+        const QString dir = "/opt/ギャル";
+        QStringList names{"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"};
+        QStringList expected;
+        QList<PlayMode> modes;
+        for (const QString& name : names) {
+            expected << dir + "/" + name + ".Wav";
+            modes << (modes.size() < 4 ? PlayMode::Synchronous : PlayMode::Asynchronous);
+        }
+        FakeOutput out;
+        int switchReads = 0;
+        bool soundOn = true;
+        CuePlayer cues(
+            dir, [&] { return ++switchReads, soundOn; }, out);
+        names += QStringList{"left", "VERYGOOD", "Up ", "", "Right.Wav", "Neutral"};
+        for (const QString& name : names)
+            cues.play(name);
+        QCOMPARE(out.paths, expected);
+        QCOMPARE(out.modes, modes);
+        QCOMPARE(switchReads, 7);
+        soundOn = false;
+        cues.play("Up");
+        soundOn = true;
+        out.readable = false;
+        cues.play("Down");
+        soundOn = false;
+        cues.play("Good");
+        QCOMPARE(switchReads, 10);
+        QCOMPARE(out.paths.mid(7), QStringList{dir + "/Down.Wav"});
+        QCOMPARE(out.beeps, 1);
+        CuePlayer atRoot(
+            "/", [] { return true; }, out);
+        atRoot.play("Left");
+        QCOMPARE(out.paths.last(), QStringLiteral("/Left.Wav"));
+    }
+
+    void eachCueSoundsOnItsSidesBrieflyWithoutClicks_data()
+    {
+        QTest::addColumn<QString>("heardOn"); // "L", "R" or "LR"
+        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<int>("pitch"); // +1 rises, -1 falls, 0 either
+        QTest::newRow("Right") << QStringLiteral("R") << 250 << 0;
+        QTest::newRow("Left") << QStringLiteral("L") << 250 << 0;
+        QTest::newRow("Up") << QStringLiteral("LR") << 250 << +1;
+        QTest::newRow("Down") << QStringLiteral("LR") << 250 << -1;
+        QTest::newRow("Bad") << QStringLiteral("LR") << 1500 << -1;
+        QTest::newRow("Good") << QStringLiteral("LR") << 1500 << +1;
+        QTest::newRow("VeryGood") << QStringLiteral("LR") << 1500 << +1;
+    }
+
+    void eachCueSoundsOnItsSidesBrieflyWithoutClicks()
+    {
+        QFETCH(QString, heardOn);
+        QFETCH(int, maxMs);
+        QFETCH(int, pitch);
+        const auto channels = channelsOf(QString(QTest::currentDataTag()) + ".Wav");
+        QVERIFY2(!channels[0].isEmpty(), "a canonical 44.1 kHz 16-bit stereo wave");
+        const qsizetype ms = channels[0].size() * 1000 / 44100;
+        QVERIFY2(ms >= 100 && ms <= maxMs, qPrintable(QString::number(ms)));
+
+        for (int c : {0, 1}) {
+            const QList<int>& s = channels[c];
+            int peak = 0, steepest = 0;
+            for (qsizetype i = 0; i < s.size(); ++i) {
+                peak = std::max(peak, std::abs(s[i]));
+                steepest = std::max(steepest, i ? std::abs(s[i] - s[i - 1]) : 0);
+            }
+            if (!heardOn.contains("LR"[c])) {
+                QCOMPARE(peak, 0);
+                continue;
+            }
+            // Audible (over -20 dBFS), not over -3 dBFS, no click at the ends or within.
+            QVERIFY2(peak >= 3277 && peak <= 23197, qPrintable(QString::number(peak)));
+            QVERIFY(std::abs(s.first()) < 330 && std::abs(s.last()) < 330);
+            QVERIFY2(steepest < 6554, qPrintable(QString::number(steepest)));
+            const double rise = crossingRate(s, 2) / crossingRate(s, 0);
+            QVERIFY2(pitch == 0 || (pitch > 0 ? rise > 1.2 : rise < 1 / 1.2),
+                     qPrintable(QString::number(rise)));
+        }
+    }
+
+    // Anything else is refused before a device is asked for, and the beep stands in.
+    void onlyCuesWithinTheLimitsReachTheDevice_data()
+    {
+        QTest::addColumn<QByteArray>("wave"); // empty: no file at all
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("8 kHz") << waveFile(1, 8000, 1, 16, 800) << true;
+        QTest::newRow("192 kHz") << waveFile(1, 192000, 1, 16, 19200) << true;
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("not a wave") << QByteArray("RIFF\x10\0\0\0WAVEjunkjunk", 20) << false;
+        // SDL's converter overran its buffer on these, or asked for gigabytes.
+        QTest::newRow("1 Hz mu-law") << waveFile(7, 1, 1, 8, 4000) << false;
+        QTest::newRow("1 Hz PCM16") << waveFile(1, 1, 2, 16, 4000) << false;
+        QTest::newRow("1 Hz PCM8") << waveFile(1, 1, 1, 8, 4000) << false;
+        // A thousand seconds: the interface hung for all of them on every hint.
+        QTest::newRow("100 Hz, 100 KB") << waveFile(1, 100, 1, 8, 100000) << false;
+        QTest::newRow("ten seconds") << waveFile(1, 8000, 1, 8, 80000) << false;
+        QTest::newRow("three channels") << waveFile(1, 44100, 3, 16, 6000) << false;
+        QTest::newRow("chunk short by 1") << waveFile(1, 44100, 1, 16, 100).chopped(1) << false;
+        QTest::newRow("chunk short by 8") << waveFile(1, 44100, 1, 16, 100).chopped(8) << false;
+    }
+
+    void onlyCuesWithinTheLimitsReachTheDevice()
+    {
+        QFETCH(QByteArray, wave);
+        QFETCH(bool, plays);
+        QTemporaryDir dir;
+        const QString file = cueFile(dir, wave);
+        QVERIFY(!file.isEmpty());
+        SdlAudioOutput out;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(out.play(file, PlayMode::Synchronous), plays);
+        QVERIFY(clock.elapsed() < 500);
+        QCOMPARE(out.openAttempts(), int(plays));
+    }
+
+    void noDeviceIsSilentAndAskedForOnce_data()
+    {
+        QTest::addColumn<QByteArray>("driver");
+        QTest::addColumn<QString>("diskFile");
+        QTest::newRow("no such driver") << QByteArray("gp-no-such-driver") << QString();
+        QTest::newRow("device will not open") << QByteArray("disk") << "missing/out.raw";
+    }
+
+    void noDeviceIsSilentAndAskedForOnce()
+    {
+        QFETCH(QByteArray, driver);
+        QFETCH(QString, diskFile);
+        QTemporaryDir dir;
+        useDriver(driver, diskFile.isEmpty() ? diskFile : dir.filePath(diskFile));
+        SdlAudioOutput out;
+        QElapsedTimer clock;
+        clock.start();
+        for (const char* file : {"Left.Wav", "Good.Wav", "Up.Wav"})
+            QVERIFY(out.play(cue(file), PlayMode::Synchronous));
+        QVERIFY(clock.elapsed() < 150); // nothing to wait for
+        QCOMPARE(out.openAttempts(), 1);
+        QVERIFY(!out.isDeviceOpen());
+    }
+
+    void cuesReachTheDevice()
+    {
+        QTemporaryDir dir;
+        const QString written = dir.filePath("out.raw");
+        useDriver("disk", written);
+        // SDL takes SIGTERM over only from its default; QTest has a handler of its own there.
+        struct sigaction plain = {}, testsOwn = {}, seen = {};
+        plain.sa_handler = SIG_DFL;
+        sigaction(SIGTERM, &plain, &testsOwn);
+        const QByteArray left = readBytes(cue("Left.Wav"), 44), bad = readBytes(cue("Bad.Wav"), 44);
+        {
+            SdlAudioOutput out;
+            QElapsedTimer clock;
+            clock.start();
+            QVERIFY(out.play(cue("Left.Wav"), PlayMode::Synchronous));
+            // The disk driver plays about 5% fast: it sleeps each buffer's period in whole ms.
+            const qint64 ms = clock.restart(), lengthMs = left.size() * 1000 / (44100 * 4);
+            QVERIFY2(ms >= lengthMs * 94 / 100 && ms <= lengthMs + 120,
+                     qPrintable(QString::number(ms)));
+            QVERIFY(out.play(cue("Bad.Wav"), PlayMode::Asynchronous));
+            QVERIFY(clock.restart() < 50);
+            QVERIFY(out.play(cue("Up.Wav"), PlayMode::Synchronous));
+            sigaction(SIGTERM, &testsOwn, &seen);
+        }
+        QVERIFY2(seen.sa_handler == SIG_DFL, "SDL took the termination signal for itself");
+        const QByteArray device = readBytes(written);
+        QVERIFY(!left.isEmpty() && device.contains(left));
+        QVERIFY(device.contains(readBytes(cue("Up.Wav"), 44)));
+        QVERIFY2(!device.contains(bad), "the rating cue was not cut off");
+    }
+
+    // A part's size follows from its cut of the complete face (tested below).
+    void generatedPicturesHaveTheirLayoutSizes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (int girl = 0; girl < kGirlCount; ++girl)
+            for (int scale : {1, 2})
+                for (const char* what : {"blank", "complete"})
+                    QTest::newRow(qPrintable(faceFile(girl, what, scale)))
+                        << faceFile(girl, what, scale) << QSize(kFaceWidth, kFaceHeight) * scale;
+        for (int size : {16, 24, 48, 64, 128, 256})
+            QTest::addRow("icon_%d.png", size)
+                << QString("icon_%1.png").arg(size) << QSize(size, size);
+        QTest::newRow("icon.png") << "icon.png" << QSize(32, 32);
+        QTest::newRow("icon@2x.png") << "icon@2x.png" << QSize(64, 64);
+        QTest::newRow("invisible_cursor.png") << "invisible_cursor.png" << QSize(32, 32);
+    }
+    void generatedPicturesHaveTheirLayoutSizes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QImage image = art(name).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), size);
+        // The icons are a head on nothing: the corners show the desktop through. The drag
+        // cursor shows nothing at all.
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                if (name.startsWith("invisible") ||
+                    (name.startsWith("icon") && x == y && (x == 0 || x == size.width() - 1)))
+                    QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+    }
+
+    void eachPartIsItsRectangleOfTheCompleteFace_data()
+    {
+        QTest::addColumn<int>("girl");
+        QTest::addColumn<int>("scale");
+        for (int girl = 0; girl < kGirlCount; ++girl)
+            for (int scale : {1, 2})
+                QTest::addRow("%c %dx", 'a' + girl, scale) << girl << scale;
+    }
+    void eachPartIsItsRectangleOfTheCompleteFace()
+    {
+        QFETCH(int, girl);
+        QFETCH(int, scale);
+        const QImage blank = art(faceFile(girl, "blank", scale));
+        const QImage complete = art(faceFile(girl, "complete", scale));
+        QVERIFY(!blank.isNull() && !complete.isNull());
+
+        // Each part is its rectangle of the solution; with nothing changed outside the rectangles
+        // (below), laid on the blank face they make it whole.
+        for (int part = 0; part < kPartCount; ++part)
+            QCOMPARE(art(faceFile(girl, "part" + QString::number(part), scale)),
+                     complete.copy(cutRect(girl, part, scale)));
+
+        // The features change nothing outside the rectangles, and every part carries one of
+        // them in the pixels that belong to it alone.
+        std::array<int, kPartCount> changed{};
+        for (int y = 0; y < complete.height(); ++y) {
+            for (int x = 0; x < complete.width(); ++x) {
+                if (blank.pixel(x, y) == complete.pixel(x, y))
+                    continue;
+                QList<int> owners;
+                for (int part = 0; part < kPartCount; ++part)
+                    if (cutRect(girl, part, scale).contains(x, y))
+                        owners << part;
+                QVERIFY2(!owners.isEmpty(), qPrintable(QString("changed at %1, %2").arg(x).arg(y)));
+                if (owners.size() == 1)
+                    ++changed[owners[0]];
+            }
+        }
+        for (int part = 0; part < kPartCount; ++part) {
+            const QSize size = cutRect(girl, part, scale).size();
+            QVERIFY2(changed[part] * 20 > size.width() * size.height(),
+                     qPrintable(QString("part %1: %2 pixels").arg(part).arg(changed[part])));
+        }
+    }
+
+    // A fresh run writes the very bytes of the build's run, which are packed into the program.
+    void generatorIsDeterministic()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(QProcess::execute(GP_ARTGEN, {dir.path()}), 0);
+        const QStringList names = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(names, QDir(":/art").entryList(QDir::Files, QDir::Name));
+        for (const QString& name : names) {
+            const QByteArray fresh = readBytes(dir.filePath(name));
+            QVERIFY2(!fresh.isEmpty() && fresh == readBytes(":/art/" + name), qPrintable(name));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMedia)
+#include "tst_media.moc"

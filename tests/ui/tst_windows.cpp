@@ -1,0 +1,642 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The main window, its panels and texts, the new record's dialog, the message boxes in the game's
+// language, and the Help menu's viewer and About box.
+
+#include "app/main_controller.h"
+#include "app/qt_translations.h"
+#include "game/face_geometry.h"
+#include "game/hint_tick.h"
+#include "media/about_dialog.h"
+#include "media/help_browser.h"
+#include "media/help_menu.h"
+#include "media/help_viewer.h"
+#include "records/new_record_dialog.h"
+#include "tests/support/gui_test_main.h"
+#include "tests/support/test_files.h"
+#include "ui/backdrop.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/sprite.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
+
+#include <QAbstractItemModel>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QHelpContentWidget>
+#include <QHelpIndexWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSet>
+#include <QStandardPaths>
+#include <QStyleOptionButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+using namespace gp;
+
+namespace {
+
+// Nothing when the text, drawn unclipped as the widget draws it (a label in its contents, a
+// button in its style's contents, a status panel inside its bevels), inks only its box; else what
+// it inks. The faint edge of anti-aliasing does not count.
+QString overflow(QWidget* w, const QString& text)
+{
+    QRect box = w->rect().adjusted(2, 2, -2, -2);
+    int flags = Qt::AlignCenter;
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        box = label->contentsRect();
+        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    }
+    const QPoint origin(2 * box.width(), 2 * box.height());
+    QImage canvas(box.size() * 5, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    QPainter painter(&canvas);
+    painter.setFont(w->font());
+    painter.drawText(QRect(origin, box.size()), flags | Qt::TextDontClip, text);
+    painter.end();
+    QRect inked;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qGray(canvas.pixel(x, y)) < 64)
+                inked |= QRect(QPoint(x, y) - origin, QSize(1, 1));
+    if (inked.isNull() || QRect(QPoint(), box.size()).contains(inked))
+        return {};
+    QString where;
+    QDebug(&where) << text << "inks" << inked << "outside" << box.size();
+    return where;
+}
+
+// keyClicks takes Latin-1 only; anything else arrives as an input method would send it, a
+// character (a surrogate pair included) at a time.
+void type(QWidget* widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text[i].isHighSurrogate() ? 2 : 1;
+        if (text[i].unicode() < 0x100)
+            QTest::keyClicks(widget, text.mid(i, 1));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, width),
+                                Qt::NoModifier);
+        i += width - 1;
+    }
+}
+
+using Handler = HelpViewer* (*)(QWidget*, const QString&);
+
+// The keywords of one language as written in the help project: what its full index must list.
+int keywordsInProject(const QString& language)
+{
+    QFile file(QStringLiteral(GP_TEST_HELP_PROJECT));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QString> names;
+    QString section;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"filterAttribute")
+            section = xml.readElementText();
+        else if (xml.name() == u"keyword" && section == language)
+            names.insert(xml.attributes().value(QLatin1String("name")).toString());
+    }
+    return names.size();
+}
+
+// The game's English catalogue, which turns the help to English too, or nothing for Japanese.
+std::unique_ptr<QTranslator> installLanguage(const QString& language)
+{
+    auto english = std::make_unique<QTranslator>();
+    if (language != "en" || !english->load(":/i18n/gal-portrait_en.qm") ||
+        !QCoreApplication::installTranslator(english.get()))
+        return nullptr;
+    return english;
+}
+
+template <class Child> Child* child(QWidget* viewer, const char* name)
+{
+    return viewer->findChild<Child*>(QLatin1String(name));
+}
+
+QString pageText(HelpViewer* viewer)
+{
+    return child<QTextBrowser>(viewer, "page")->toPlainText();
+}
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+    GameState m_state;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainController> m_controller;
+    const QString m_helpFile = GP_TEST_HELP_FILE;
+    std::unique_ptr<QWidget> m_owner;
+    QTemporaryDir m_home;
+
+    // The topmost control under a play-area point, as the pointer would find it.
+    QWidget* topmostAt(int girl, QPoint p) const { return m_window->playArea(girl)->childAt(p); }
+
+private slots:
+    void initTestCase()
+    {
+        // The help's cache goes below the home folder: this test's own.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY2(QFile::exists(m_helpFile), "the build makes the help file");
+        QVERIFY(keywordsInProject(QStringLiteral("ja")) >= 15);
+        QCOMPARE(keywordsInProject(QStringLiteral("en")), keywordsInProject(QStringLiteral("ja")));
+        m_window = std::make_unique<MainWindow>();
+        m_controller = std::make_unique<MainController>(m_state, *m_window);
+        m_controller->startUp();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void init() { m_owner = std::make_unique<QWidget>(); }
+    void cleanup() { m_owner.reset(); }
+
+    void startUpFitsTheWindowAroundThePlayAreaIdleWithGirlA()
+    {
+        // The outer height is the intended 473 pixels; the width keeps the frame's right margin
+        // inside the window, outside whatever frame the platform draws around it.
+        QCOMPARE(m_window->frameGeometry().height(), 473);
+        QCOMPARE(m_window->width(), 736);
+        const QRect frame = m_window->statusFrame()->geometry();
+        QCOMPARE(frame, QRect(572, 9, 154, 399));
+        QCOMPARE(m_window->centralWidget()->width() - frame.right() - 1, 10);
+        QVERIFY(m_window->centralWidget()->height() > frame.bottom());
+        QVERIFY(m_window->pointerXLabel()->geometry().bottom() < 0);
+        QVERIFY(m_window->pointerYLabel()->geometry().bottom() < 0);
+        for (int g = 0; g < kGirlCount; ++g) {
+            QCOMPARE(m_window->playArea(g)->geometry(), QRect(8, 8, 554, 400));
+            QCOMPARE(m_window->cover(g)->geometry(), QRect(0, 0, kFaceWidth, kFaceHeight));
+            QCOMPARE(m_window->completeFace(g)->size(), QSize(kFaceWidth, kFaceHeight));
+        }
+        QVERIFY(m_window->actions().girls[GirlA]->isChecked());
+        QVERIFY(!m_window->actions().girls[GirlB]->isChecked());
+        QVERIFY(!m_window->hintTimer()->isActive());
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        const auto controls = m_window->centralWidget()->findChildren<QWidget*>();
+        QVERIFY(controls.size() > 30);
+        for (QWidget* w : controls) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->statusFrame()->doneButton())
+                     ->text(QAccessible::Name),
+                 QStringLiteral("完了"));
+    }
+
+    void everyTextFitsItsBox_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Japanese") << false;
+        QTest::newRow("English") << true;
+    }
+    void everyTextFitsItsBox()
+    {
+        QFETCH(bool, english);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        QVERIFY(!english || QCoreApplication::installTranslator(&catalogue));
+        MainWindow window;
+        Record newRecord;
+        NewRecordDialog record(newRecord);
+        AboutDialog about;
+        QStringList overflows;
+        int measured = 0;
+        const auto measure = [&](QWidget* w, const QString& text) {
+            overflows << overflow(w, text);
+            measured += !text.isEmpty();
+        };
+        for (QWidget* parent :
+             {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
+            for (QWidget* w : parent->findChildren<QWidget*>()) {
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    measure(w, label->text());
+                else if (auto* button = qobject_cast<QPushButton*>(w))
+                    measure(w, button->text());
+            }
+        // Every hint: the part names, and the four directions the tick itself gives from the
+        // face's far corners.
+        StatusPanel* hintPanel = window.statusFrame()->hintPanel();
+        for (int part = 0; part < kPartCount; ++part)
+            measure(hintPanel, partHintText(part));
+        GameState state;
+        state.dragging = true;
+        for (int tick = 0; tick < 4; ++tick) {
+            state.pointerZone = PointerZone::PlayArea;
+            state.pointerX = std::int16_t(tick < 2 ? 0 : kFaceWidth - 1);
+            state.pointerY = std::int16_t(tick < 2 ? 0 : kFaceHeight - 1);
+            hintTick(state, window);
+            measure(hintPanel, hintPanel->caption());
+        }
+        // Nine in the status frame, three and five in the dialogs, ten hints.
+        QCOMPARE(measured, 27);
+        overflows.removeAll(QString());
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
+    }
+
+    void coverHidesTheFaceButNotTheTray()
+    {
+        const QRect nose = partCutRect(GirlA, 4);
+        const QPoint onNose(nose.left() + 3, nose.top() + 3);
+        Sprite* part = m_window->part(GirlA, 4);
+        part->moveTo(float(nose.left()), float(nose.top()));
+
+        // The complete face lies in front of the parts.
+        QCOMPARE(topmostAt(0, onNose), m_window->completeFace(0));
+        // The cover hides the face region, parts and complete face alike.
+        m_window->cover(0)->show();
+        QCOMPARE(topmostAt(0, onNose), m_window->cover(0));
+        // ...but not the start column.
+        const QPoint inTray(470, kStartColumnTop[0] + 3);
+        QCOMPARE(topmostAt(0, inTray), m_window->part(GirlA, 0));
+        m_window->cover(0)->hide();
+        m_window->completeFace(0)->hide();
+        QCOMPARE(topmostAt(0, onNose), part);
+        m_window->completeFace(0)->show();
+        part->moveTo(465, float(kStartColumnTop[4]));
+
+        // Among the parts, girl A's mouth lies in front and her right eyebrow at the back;
+        // girl B's left eyebrow in front and her mouth at the back.
+        auto inFront = [](QWidget* a, QWidget* b) {
+            const auto siblings = a->parentWidget()->children();
+            return siblings.indexOf(a) > siblings.indexOf(b);
+        };
+        const int backToFront[kGirlCount][kPartCount] = {{0, 1, 2, 3, 4, 5}, {5, 4, 3, 2, 0, 1}};
+        for (int g = 0; g < kGirlCount; ++g)
+            for (int i = 0; i < 5; ++i)
+                QVERIFY(inFront(m_window->part(g, backToFront[g][i + 1]),
+                                m_window->part(g, backToFront[g][i])));
+
+        // Girl A's play area lies over girl B's.
+        QWidget* hit = m_window->centralWidget()->childAt(QPoint(300, 300));
+        QVERIFY(hit == m_window->playArea(0) || m_window->playArea(0)->isAncestorOf(hit));
+        QVERIFY(inFront(m_window->statusFrame(), m_window->playArea(0)));
+    }
+
+    // Filled from the right end of the inside of the bevels; the outer bevel reaches the last
+    // column and row, with no stripe of the background or the fill outside it.
+    void gaugeFillsFromTheRightInsideTheBevels_data()
+    {
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("filledShare");
+        QTest::newRow("empty") << 0.0 << 0.0;
+        QTest::newRow("full") << 100.0 << 1.0;
+        QTest::newRow("fraction") << 29.4 << 0.294;
+        QTest::newRow("below zero shows nothing") << -5.0 << 0.0;
+    }
+    void gaugeFillsFromTheRightInsideTheBevels()
+    {
+        QFETCH(double, percent);
+        QFETCH(double, filledShare);
+        StatusPanel panel;
+        panel.resize(121, 22);
+        panel.setBackgroundColor(QColor(255, 0, 0));
+        panel.setGaugeColor(QColor(0, 0, 255));
+        panel.setGaugePercent(percent);
+        const QRectF fill = panel.gaugeRect();
+        QVERIFY(qAbs(fill.width() - 117 * filledShare) < 1e-9);
+        QVERIFY(filledShare == 0 || fill.right() == 119.0);
+
+        const QImage shot = panel.grab().toImage();
+        const QColor blue(0, 0, 255), light(255, 255, 255), shadow(128, 128, 128);
+        QCOMPARE(shot.pixelColor(118, 11) == blue, filledShare > 0);
+        QCOMPARE(shot.pixelColor(3, 11) == blue, filledShare == 1.0);
+        for (int y = 1; y < 21; ++y)
+            QVERIFY(shot.pixelColor(0, y) == light && shot.pixelColor(120, y) == shadow);
+        for (int x = 1; x < 120; ++x)
+            QVERIFY(shot.pixelColor(x, 0) == light && shot.pixelColor(x, 21) == shadow);
+        QCOMPARE(shot.pixelColor(1, 10), shadow);  // the inset bevel's shaded side
+        QCOMPARE(shot.pixelColor(119, 10), light); // and its lit side
+    }
+
+    // However the dialog closes, the record and the panels get the name typed so far: else the
+    // file would get the old holder's name with the new score, and the panels the old record.
+    void everyWayOutTakesTheTrimmedName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("way"); // the OK button, Escape or the close box
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("scoreCaption");
+        const auto row = [](const char* tag, const QString& typed, const QString& pasted, int score,
+                            const char* way, const QString& name, const QString& caption) {
+            QTest::newRow(tag) << typed << pasted << score << QString(way) << name << caption;
+        };
+        row("blanks around", "  ab c  ", "", 750, "OK", "ab c", " 750");
+        row("ideographic blanks", "　太郎　", "", 0, "OK", "太郎", " 0");
+        row("seventh refused", "abcdefgh", "", -5, "OK", "abcdef", "-5");
+        row("double byte counts one", "山田太郎花子様", "", 1, "OK", "山田太郎花子", " 1");
+        row("beyond BMP counts one", "𠮷𠮷𠮷𠮷𠮷𠮷𠮷", "", 1, "OK", "𠮷𠮷𠮷𠮷𠮷𠮷", " 1");
+        row("paste keeps what fits", "abcd", "XYZ", 1, "OK", "abcdXY", " 1");
+        row("paste into full box", "abcdef", "Z", 1, "OK", "abcdef", " 1");
+        row("blanks only", "   ", "", 600, "OK", "", " 600");
+        row("Escape", " new", "", 750, "Escape", "new", " 750");
+        row("close box", " new", "", 750, "close", "new", " 750");
+    }
+
+    void everyWayOutTakesTheTrimmedName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(int, score);
+        QFETCH(QString, way);
+        Record state;
+        state.score = std::int16_t(score);
+        NewRecordDialog dialog(state);
+        QString name = "old", caption = "old";
+        connect(&dialog, &NewRecordDialog::recordNamed, [&](const QString& n, const QString& c) {
+            name = n;
+            caption = c;
+        });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* text = dialog.findChild<QLineEdit*>("nameBox");
+        QCOMPARE(QApplication::focusWidget(), text);
+        type(text, typed);
+        text->insert(pasted);
+        if (way == "OK")
+            QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+        else if (way == "Escape")
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+
+        QVERIFY(!dialog.isVisible());
+        QTEST(state.holder, "name");
+        QCOMPARE(name, state.holder);
+        QTEST(caption, "scoreCaption");
+    }
+
+    // Asked again after it was narrowed by hand and closed, the same viewer comes back at the
+    // asked place with a fresh search; a keyword then leads to its topic.
+    void eachMenuCommandOpensItsPlace_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<Handler>("handler");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("keyword"); // typed into the search box, and where it leads
+        QTest::addColumn<QString>("keywordPage");
+        const auto row = [](const char* command, Handler handler, int tab, const char* page,
+                            const char* heading, const char* topic, const char* keyword = "",
+                            const char* keywordPage = "") {
+            QTest::newRow(command)
+                << QString(page).section(u'/', 0, -2) << handler << tab << QString(page)
+                << QString(heading) << QString(topic) << QString(keyword) << QString(keywordPage);
+        };
+        const int contents = HelpViewer::ContentsTab, keyword = HelpViewer::KeywordTab;
+        row("目次", showHelpContents, contents, "index.html", "GAL PORTRAIT ヘルプ", "目次");
+        row("キーワードで検索", showHelpSearch, keyword, "index.html", "GAL PORTRAIT ヘルプ",
+            "目次", "時間切", "/doc/time.html#timeout");
+        row("ヘルプについて", showHelpOnHelp, contents, "viewer.html", "ヘルプの使い方",
+            "ヘルプの使い方");
+        row("Contents", showHelpContents, contents, "en/index.html", "GAL PORTRAIT Help",
+            "Contents");
+        row("Search by Keyword", showHelpSearch, keyword, "en/index.html", "GAL PORTRAIT Help",
+            "Contents", "score", "/doc/en/score.html#calc");
+        row("Using Help", showHelpOnHelp, contents, "en/viewer.html", "Using Help", "Using Help");
+    }
+
+    void eachMenuCommandOpensItsPlace()
+    {
+        QFETCH(QString, language);
+        QFETCH(Handler, handler);
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        QFETCH(QString, heading);
+        QFETCH(QString, topic);
+        QFETCH(QString, keyword);
+        const auto translator = installLanguage(language);
+        showHelpContents(m_owner.get(), m_helpFile);
+        auto* viewer = m_owner->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
+        auto* searchBox = child<QLineEdit>(viewer, "searchBox");
+        auto* index = child<QHelpIndexWidget>(viewer, "keywordIndex");
+        const int fullIndex = keywordsInProject(language.isEmpty() ? "ja" : language);
+        QTRY_COMPARE(index->model()->rowCount(), fullIndex);
+        searchBox->setText(QStringLiteral("Bad"));
+        QTRY_VERIFY(index->model()->rowCount() < fullIndex);
+        viewer->close();
+
+        handler(m_owner.get(), m_helpFile);
+        QCOMPARE(m_owner->findChildren<HelpViewer*>(), QList<HelpViewer*>{viewer});
+        QVERIFY(viewer->isVisible() && !viewer->isModal());
+        QCOMPARE(child<QTabWidget>(viewer, "tabs")->currentIndex(), tab);
+        QCOMPARE(viewer->currentPage().toString(QUrl::RemoveAuthority), "qthelp:/doc/" + page);
+        QVERIFY(pageText(viewer).startsWith(heading));
+        QTRY_COMPARE(
+            child<QHelpContentWidget>(viewer, "contents")->currentIndex().data().toString(), topic);
+        if (tab != HelpViewer::KeywordTab)
+            return;
+        QVERIFY(searchBox->text().isEmpty());
+        QCOMPARE(index->model()->rowCount(), fullIndex);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTRY_VERIFY(searchBox->hasFocus());
+        searchBox->insert(keyword); // QTest types ASCII only
+        QTRY_COMPARE(index->model()->rowCount(), 1);
+        QTest::keyClick(searchBox, Qt::Key_Return);
+        QTEST(viewer->currentPage().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority),
+              "keywordPage");
+    }
+
+    void unusableFileIsExplainedOnThePage()
+    {
+        QTemporaryDir dir;
+        const QString text = dir.filePath("text.hlp"), folder = dir.filePath("folder.hlp");
+        QVERIFY(writeBytes(text, "ヘルプではない") && QDir().mkdir(folder));
+        for (const QString& path : {dir.filePath("missing.hlp"), text, folder}) {
+            QWidget owner;
+            for (Handler handler : {showHelpContents, showHelpSearch, showHelpOnHelp}) {
+                HelpViewer* viewer = handler(&owner, path);
+                QVERIFY(viewer && viewer->isVisible() && !viewer->isReady());
+                QVERIFY(viewer->currentPage().isEmpty());
+                QVERIFY(pageText(viewer).startsWith(QStringLiteral("ヘルプを表示できません")));
+                QVERIFY2(pageText(viewer).contains(path), qPrintable(path));
+            }
+        }
+    }
+
+    void viewerOpensOnlyItsOwnPages()
+    {
+        QTemporaryDir dir;
+        const QString secret = dir.filePath(QStringLiteral("secret.html"));
+        QVERIFY(writeBytes(secret, "<p>secret</p>"));
+
+        HelpViewer viewer(m_helpFile);
+        viewer.showContents();
+        QVERIFY(viewer.isReady());
+        const QUrl home = viewer.currentPage();
+        auto* page = child<QTextBrowser>(&viewer, "page");
+        // A link in a page goes the same way as this.
+        page->setSource(QUrl::fromLocalFile(secret));
+        QCOMPARE(viewer.currentPage(), home);
+        QVERIFY(!pageText(&viewer).contains(QStringLiteral("secret")));
+        // Asked through the document, as a page's <img> asks: for a null answer it would read
+        // file: URLs, and paths relative to the current folder while no page is shown, itself.
+        HelpBrowser blank;
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        for (QTextDocument* document : {page->document(), blank.document()})
+            for (const QUrl& url :
+                 {QUrl::fromLocalFile(secret), QUrl(QStringLiteral("secret.html"))})
+                for (int type : {QTextDocument::HtmlResource, QTextDocument::ImageResource})
+                    QVERIFY(!document->resource(type, url).toByteArray().contains("secret"));
+        QDir::setCurrent(folder);
+        // Its own pictures and style still come.
+        QVERIFY(
+            page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
+                .isValid());
+    }
+
+    // The hidden gesture on any title line: the right button with Shift and Ctrl, nothing else.
+    void debugGestureIsRightClickWithShiftCtrl_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("debug");
+        const int shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
+        QTest::newRow("right, Shift+Ctrl") << Qt::RightButton << shiftCtrl << true;
+        QTest::newRow("left, Shift+Ctrl") << Qt::LeftButton << shiftCtrl << false;
+        QTest::newRow("middle, Shift+Ctrl") << Qt::MiddleButton << shiftCtrl << false;
+        QTest::newRow("right, Shift+Ctrl+Alt")
+            << Qt::RightButton << int(shiftCtrl | Qt::AltModifier) << false;
+        QTest::newRow("right, Shift") << Qt::RightButton << int(Qt::ShiftModifier) << false;
+        QTest::newRow("right, Ctrl") << Qt::RightButton << int(Qt::ControlModifier) << false;
+        QTest::newRow("right alone") << Qt::RightButton << 0 << false;
+    }
+    void debugGestureIsRightClickWithShiftCtrl()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, modifiers);
+        QFETCH(bool, debug);
+        for (int index = 0; index < 3; ++index) {
+            AboutDialog dialog;
+            int requests = 0;
+            connect(&dialog, &AboutDialog::debugModeRequested, [&] { ++requests; });
+            QStringList shown;
+            dialog.setMessageBox([&](QWidget*, const QString& text) { shown << text; });
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            // Twice: a repeated gesture speaks and reports again.
+            for (int click = 0; click < 2; ++click)
+                QTest::mouseClick(dialog.titleLabel(index), button,
+                                  Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(requests, debug ? 2 : 0);
+            QCOMPARE(shown, debug ? QStringList(2, QStringLiteral("Debug Mode!!")) : QStringList());
+            QVERIFY(dialog.isVisible());
+        }
+    }
+
+    // Last: the catalogues installed here stay for the whole program.
+    void languageFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("english");
+        const auto row = [](const char* name, const char* tags, QLocale::Language language,
+                            bool english) {
+            QTest::newRow(name) << QString::fromLatin1(tags).split(u',', Qt::SkipEmptyParts)
+                                << int(language) << english;
+        };
+        row("LANG=C.UTF-8", "C", QLocale::C, false);
+        row("LANG=ja_JP", "ja-JP,ja-Jpan-JP,ja", QLocale::Japanese, false);
+        row("LANG=en_US", "en-US,en-Latn-US,en", QLocale::English, true);
+        row("LANGUAGE=ja LANG=en_US", "ja,ja-Jpan-JP,ja-JP", QLocale::Japanese, false);
+        row("LANGUAGE=fr:ja LANG=fr_FR", "fr,fr-FR,ja,ja-JP", QLocale::French, false);
+        row("LANGUAGE=fr:en:ja", "fr,fr-FR,en,en-US,ja", QLocale::French, true);
+        row("LANG=de_DE", "de-DE,de-Latn-DE,de", QLocale::German, true);
+        row("Jamaican is not Japanese", "jam-JM,jam", QLocale::AnyLanguage, true);
+    }
+    void languageFollowsTheDesktop()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(int, language);
+        const GameLanguage chosen = chooseGameLanguage(uiLanguages, QLocale::Language(language));
+        QTEST(chosen == GameLanguage::English, "english");
+    }
+
+    // Before Qt's Japanese is loaded.
+    void englishGameKeepsQtsEnglish()
+    {
+        QVERIFY(installTranslations(*qApp, GameLanguage::English));
+        QCOMPARE(QCoreApplication::translate("MainMenu", "サイレントモード"),
+                 QStringLiteral("Sound"));
+        const auto box = makeMessageBox(nullptr, MessageKind::Confirmation, QStringLiteral("x"));
+        QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+    }
+
+    void buttonsAndTextMenusSpeakJapanese()
+    {
+        QVERIFY(installQtJapanese(*qApp) >= 1);
+        const auto box = makeMessageBox(nullptr, MessageKind::Confirmation,
+                                        QStringLiteral("GAL PORTRAITを終了します。"));
+        QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("コピー(&C)"));
+    }
+
+    void boxesAreWideEnoughForTheirTitle_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("time-out") << int(MessageKind::Warning) << "時間切れ ！";
+        QTest::newRow("debug mode") << int(MessageKind::Plain) << "Debug Mode!!";
+        QTest::newRow("exit prompt")
+            << int(MessageKind::Confirmation) << "GAL PORTRAITを終了します。";
+    }
+    void boxesAreWideEnoughForTheirTitle()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        const auto box = makeMessageBox(nullptr, MessageKind(kind), text);
+        box->setWindowModality(Qt::NonModal); // measured, not answered
+        box->show();
+        QCOMPARE(box->windowTitle(), QStringLiteral("GAL PORTRAIT"));
+        QCOMPARE(box->text(), text);
+        // The title bar as a window manager draws it: the title in bold, a character's room on
+        // either side, and an icon and three buttons, each a square of the bar's height.
+        QFont bold = box->font();
+        bold.setBold(true);
+        const QFontMetrics title(bold);
+        const int bar = title.height() + 8;
+        const int needed =
+            title.horizontalAdvance(box->windowTitle()) + 2 * title.averageCharWidth() + 4 * bar;
+        QVERIFY2(box->width() >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(needed)));
+    }
+};
+
+GP_GUI_TEST_MAIN(TestWindows)
+#include "tst_windows.moc"
