@@ -95,100 +95,80 @@ private slots:
 
     void dropPlacesTheCarriedPart_data()
     {
-        QTest::addColumn<QString>("onto");
+        QTest::addColumn<bool>("playing"); // or stopped between the press and the drop
+        QTest::addColumn<int>("onto");     // a part, the cover (-1) or nothing that takes it (6)
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<QPointF>("expected");
-        QTest::addColumn<bool>("dragging");
         // The nose, at its start place (465, 250), is grabbed at 240, 480 grab units (16, 32 px).
-        QTest::newRow("cover") << "cover" << QPointF(200, 150) << QPointF(184, 118) << false;
-        QTest::newRow("fractions kept")
-            << "cover" << QPointF(500.5, 10) << QPointF(484.5, -22) << false;
-        QTest::newRow("itself") << "self" << QPointF(540, 600) << QPointF(485, 258) << false;
+        const QPointF start(465, 250);
+        QTest::newRow("cover") << true << -1 << QPointF(200, 150) << QPointF(184, 118);
+        QTest::newRow("fractions kept") << true << -1 << QPointF(500.5, 10) << QPointF(484.5, -22);
+        QTest::newRow("itself") << true << 4 << QPointF(540, 600) << QPointF(485, 258);
         // Onto the mouth at (465, 345): relative to the mouth's corner.
-        QTest::newRow("another part") << "mouth" << QPointF(300, 300) << QPointF(469, 333) << false;
-        QTest::newRow("nothing takes it") << "none" << QPointF() << QPointF(465, 250) << true;
+        QTest::newRow("another part") << true << 5 << QPointF(300, 300) << QPointF(469, 333);
+        QTest::newRow("nothing takes it") << true << 6 << QPointF() << start;
+        // A drop after the game has ended moves nothing and leaves the flag alone.
+        QTest::newRow("cover, game over") << false << -1 << QPointF(200, 150) << start;
+        QTest::newRow("itself, game over") << false << 4 << QPointF(540, 600) << start;
+        QTest::newRow("another part, game over") << false << 5 << QPointF(540, 600) << start;
     }
     void dropPlacesTheCarriedPart()
     {
-        QFETCH(QString, onto);
+        QFETCH(bool, playing);
+        QFETCH(int, onto);
         QFETCH(QPointF, at);
         QFETCH(QPointF, expected);
-        QFETCH(bool, dragging);
         f->controller->startGame();
         QVERIFY(drag().pressPart(GirlA, 4, 240, 480));
-        const float x = float(at.x());
-        const float y = float(at.y());
-        if (onto == QLatin1String("cover"))
-            drag().dropOnPlayArea(GirlA, 4, x, y);
-        else if (onto == QLatin1String("self"))
-            drag().dropOnPart(GirlA, 4, x, y);
-        else if (onto == QLatin1String("mouth"))
-            drag().dropOnPart(GirlA, 5, x, y);
+        if (!playing)
+            f->window->actions().stop->trigger();
+        if (onto < 0)
+            drag().dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
+        else if (onto < kPartCount)
+            drag().dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
         QCOMPARE(nosePos(), expected);
-        QCOMPARE(f->state.dragging, dragging);
-    }
-
-    void noDragOutsideAGame_data()
-    {
-        QTest::addColumn<QString>("onto");
-        QTest::newRow("play area or cover") << "cover";
-        QTest::newRow("itself") << "self";
-        QTest::newRow("another part") << "mouth";
-    }
-    void noDragOutsideAGame()
-    {
-        QFETCH(QString, onto);
-        QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
-        QVERIFY(!f->state.dragging);
-        QCOMPARE(f->state.grabOffsetX, std::int16_t(0));
-
-        // A drop after the game has ended moves nothing and leaves the flag alone.
-        f->controller->startGame();
-        drag().pressPart(GirlA, 4, 240, 480);
-        f->window->actions().stop->trigger();
-        if (onto == QLatin1String("cover"))
-            drag().dropOnPlayArea(GirlA, 4, 200, 150);
-        else
-            drag().dropOnPart(GirlA, onto == QLatin1String("self") ? 4 : 5, 540, 600);
-        QCOMPARE(nosePos(), QPointF(465, 250));
-        QVERIFY(f->state.dragging);
+        QCOMPARE(f->state.dragging, !playing || onto == kPartCount);
     }
 
     // The worked example through real mouse events: press on the nose, carry it over the cover,
-    // release there. The pointer is hidden while it is carried and comes back at the release.
-    void realMouseCarriesAPartBlind()
+    // release there. The pointer is hidden while a part is carried, and comes back at the release,
+    // when the game ends or when the window loses the focus.
+    void pointerHiddenOnlyWhileCarrying()
     {
         f->controller->startGame();
-        Sprite* nose = f->window->part(GirlA, 4);
         QWidget* cover = f->window->cover(0);
-        QTest::mousePress(nose, Qt::LeftButton, {}, QPoint(16, 32));
-        QVERIFY(f->state.dragging);
-        QVERIFY(QApplication::overrideCursor() != nullptr);
-
+        QTest::mousePress(f->window->part(GirlA, 4), Qt::LeftButton, {}, QPoint(16, 32));
+        QVERIFY(f->state.dragging && QApplication::overrideCursor());
         QTest::mouseMove(cover, QPoint(100, 80));
-        QCOMPARE(f->state.pointerZone, PointerZone::Cover);
-        QCOMPARE(f->state.pointerX, std::int16_t(100));
         QCOMPARE(f->window->pointerXLabel()->text(), QStringLiteral("100"));
-        QTest::mouseMove(f->window->part(GirlA, 0));
-        QCOMPARE(f->state.pointerZone, PointerZone::Part);
-        QCOMPARE(f->state.partUnderPointer, 0);
-
         QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
         QCOMPARE(nosePos(), QPointF(184, 118));
-        QVERIFY(!f->state.dragging);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!f->state.dragging && !QApplication::overrideCursor());
         // Under the cover now: the pointer finds the cover, not the nose.
         QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
+
+        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(QApplication::overrideCursor());
+        f->window->statusFrame()->doneButton()->click();
+        QVERIFY(!QApplication::overrideCursor());
+        f->controller->startGame();
+        QTest::mousePress(f->window->part(GirlA, 2), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(QApplication::overrideCursor());
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(f->window.get(), &deactivate);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
-    // Debug mode: the pointer stays and an outline of the part, above the cover, follows it.
-    void debugModeShowsAnOutlineAboveTheCover()
+    // Debug mode, for one game: no cover, the pointer stays and an outline of the part, above where
+    // the cover would be, follows it.
+    void debugModeShowsAnOutlineForOneGame()
     {
         f->state.debugNextGame = true;
         f->controller->startGame();
+        QVERIFY(!f->window->cover(0)->isVisible());
         f->window->cover(0)->show(); // make sure the outline lies above a shown cover
         QTest::mousePress(f->window->part(GirlA, 5), Qt::LeftButton, {}, QPoint(4, 6));
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!QApplication::overrideCursor());
         QTest::mouseMove(f->window->cover(0), QPoint(100, 90));
         QWidget* outline = nullptr;
         for (QWidget* w : f->window->playArea(0)->findChildren<QWidget*>())
@@ -201,6 +181,10 @@ private slots:
         QTest::mouseRelease(f->window->cover(0), Qt::LeftButton, {}, QPoint(100, 90));
         QVERIFY(!outline->isVisible());
         QCOMPARE(f->window->part(GirlA, 5)->pos(), QPoint(96, 84));
+        f->window->actions().stop->trigger();
+        f->controller->startGame();
+        QVERIFY(f->window->cover(0)->isVisible());
+        QVERIFY(!f->window->part(GirlA, 0)->dragIcon().isNull());
     }
 
     // The same moves by keys and by the mouse: the same reports, hints, drops and score.
@@ -211,18 +195,12 @@ private slots:
             "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
             "DDD l t h t d E 1 DDDDDDD t E !");
         const Outcome byKeys = play(script, true);
-        const QStringList spoken{
-            "ゲーム開始 ！",  "鼻を持ちました",
-            "? ? ?",          "鼻の上",
-            "もっと右 右 ！", "もっと下 下 ！",
-            "? ? ?",          "鼻を置きました",
-            "口を持ちました", "口を置きました",
-            "口を持ちました", "鼻の上",
-            "もっと右 右 ！", "もっと下 下 ！",
-            "口を置きました", "右眉を持ちました",
-            "左眉の上",       "右眉を置きました",
-            "得点 0 点、Bad", "記録更新です。0 点。名前を入力して Enter を押してください"};
-        QCOMPARE(byKeys.spoken, spoken);
+        const QString spoken = QStringLiteral(
+            "ゲーム開始 ！|鼻を持ちました|? ? ?|鼻の上|もっと右 右 ！|もっと下 下 ！|? ? ?|"
+            "鼻を置きました|口を持ちました|口を置きました|口を持ちました|鼻の上|もっと右 右 ！|"
+            "もっと下 下 ！|口を置きました|右眉を持ちました|左眉の上|右眉を置きました|"
+            "得点 0 点、Bad|記録更新です。0 点。名前を入力して Enter を押してください");
+        QCOMPARE(byKeys.spoken, spoken.split(u'|'));
         // Nose and mouth on their targets; the right eyebrow dropped onto the left one.
         QCOMPARE(
             byKeys.places,
@@ -236,12 +214,12 @@ private slots:
     {
         QWidget* keys = f->window->statusFrame()->doneButton();
         QTest::keyClick(keys, '2');
-        QVERIFY(!f->state.dragging);
-        QVERIFY(f->spoken.isEmpty());
+        QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
+        QVERIFY(!f->state.dragging && f->state.grabOffsetX == 0 && f->spoken.isEmpty());
 
         f->controller->startGame();
         QTest::keyClick(keys, '2');
-        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QVERIFY(QApplication::overrideCursor());
         QTest::mouseClick(f->window->part(GirlA, 3), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(keys, Qt::LeftButton);
         QVERIFY(f->state.gameRunning);
@@ -249,7 +227,7 @@ private slots:
         QTest::keyClick(keys, Qt::Key_Down);
         QTest::keyClick(keys, Qt::Key_Return);
         QVERIFY(!f->state.dragging);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(partPos(1), QPointF(465, 60));
         // A part under the cover is out of the keys' reach as of the pointer's.
         f->window->part(GirlA, 4)->moveTo(100, 100);
@@ -259,22 +237,6 @@ private slots:
         f->window->actions().stop->trigger();
         QTest::keyClick(keys, '2');
         QVERIFY(!f->state.dragging);
-    }
-
-    void pointerComesBackWhenCarryingStops()
-    {
-        f->controller->startGame();
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor() != nullptr);
-        f->window->statusFrame()->doneButton()->click(); // the game ends while the part is carried
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-
-        f->controller->startGame();
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor() != nullptr);
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QApplication::sendEvent(f->window.get(), &deactivate);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 

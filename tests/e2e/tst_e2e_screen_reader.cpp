@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A whole game of girl A played by keys alone beside a real screen reader (Orca), on an X server,
-// session bus and accessibility bus of its own. What Orca would say is read from its debug log:
-// the driver steers each part by the spoken hints, hears the score, the rating and the new-record
+// session bus and accessibility bus of its own. What Orca would say is read from its debug log: the
+// driver steers each part by the spoken hints, hears the score, the rating and the new-record
 // prompt, types a name and quits, and the record file holds it.
 
 #include "game/face_geometry.h"
@@ -14,11 +14,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTime>
 
-#include <memory>
 #include <optional>
 #include <sys/wait.h>
 
@@ -32,13 +30,13 @@ struct Utterance
     QTime at;
 };
 
-bool keys(const QStringList& names)
+bool keys(const QString& names)
 {
-    return xdotool(QStringLiteral("key --delay 10 ") + names.join(u' '));
+    return xdotool("key --delay 10 " + names);
 }
 
 // Arrow keys from one play-area point to another: 5 pixels a press, the rest with Shift.
-QStringList keysBetween(QPoint from, QPoint to)
+QString keysBetween(QPoint from, QPoint to)
 {
     QStringList list;
     for (const auto& [delta, key] :
@@ -46,7 +44,7 @@ QStringList keysBetween(QPoint from, QPoint to)
           std::pair{to.y() - from.y(), to.y() < from.y() ? "Up" : "Down"}})
         list << QStringList(qAbs(delta) / 5, QLatin1String(key))
              << QStringList(qAbs(delta) % 5, QStringLiteral("shift+") + QLatin1String(key));
-    return list;
+    return list.join(u' ') + u' ';
 }
 
 } // namespace
@@ -57,7 +55,7 @@ class TestScreenReader : public QObject
 
     QTemporaryDir m_dir;
     QProcessEnvironment m_env;
-    std::vector<std::unique_ptr<QProcess>> m_started;
+    std::vector<std::unique_ptr<QProcess>> m_started; // the buses and programs of the session
     QList<Utterance> m_heard; // every "SPEECH OUTPUT" line of Orca's log so far
     qsizetype m_next = 0;     // the first not yet waited for
     QList<QRect> m_placed;    // the parts dropped under the cover
@@ -65,17 +63,6 @@ class TestScreenReader : public QObject
     qint64 m_logRead = 0; // bytes of the log taken into it
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
-
-    QProcess* start(const QString& program, const QStringList& args)
-    {
-        auto p = std::make_unique<QProcess>();
-        p->setProcessEnvironment(m_env);
-        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        p->start(program, args);
-        m_started.push_back(std::move(p));
-        return m_started.back()->waitForStarted(kTimeoutMs) ? m_started.back().get() : nullptr;
-    }
 
     void listen()
     {
@@ -116,16 +103,17 @@ class TestScreenReader : public QObject
                     timeoutMs);
     }
 
-    // Opens the "ゲーム" menu by the keyboard at its first item and chooses that or, going up,
-    // the last.
-    bool chooseFromGameMenu(bool last)
+    // Presses each key and waits to hear the words after it: alternately keys and words. From the
+    // start again while the program does not listen yet.
+    bool steer(const QStringList& keysAndWords)
     {
         for (int attempt = 0; attempt < 5; ++attempt) {
-            if (keys({QStringLiteral("alt")}) && next(QStringLiteral("ゲーム"), 2000) &&
-                keys({QStringLiteral("Down")}) && next(QStringLiteral("ゲーム開始"), 2000) &&
-                (!last || (keys({QStringLiteral("Up")}) && next(QStringLiteral("終了"), 2000))))
-                return keys({QStringLiteral("Return")});
-            keys({QStringLiteral("Escape"), QStringLiteral("Escape")});
+            bool heard = true;
+            for (qsizetype i = 0; heard && i + 1 < keysAndWords.size(); i += 2)
+                heard = keys(keysAndWords[i]) && next(keysAndWords[i + 1], 2000);
+            if (heard)
+                return true;
+            keys("Escape Escape");
         }
         return false;
     }
@@ -138,7 +126,7 @@ class TestScreenReader : public QObject
                     QPoint(size.width() / 2, size.height() / 2);
         const QString name =
             QString::fromUtf8(std::array{"右眉", "左眉", "右目", "左目", "鼻", "口"}[part]);
-        if (!keys({QString::number(part + 1)}) || !next(name + QStringLiteral("を持ちました")))
+        if (!keys(QString::number(part + 1)) || !next(name + QStringLiteral("を持ちました")))
             return false;
         // Somewhere on the face; each hint halves the range of one axis.
         int lo[2] = {140, 170};
@@ -153,9 +141,9 @@ class TestScreenReader : public QObject
                              [&](const QRect& r) { return r.adjusted(-1, -1, 1, 1).contains(to); });
                  ++step)
                 (horizontalNext ? to.ry() : to.rx()) += step % 2 ? step : -step;
-            // H marks when the moves are through: a hint spoken soon after may be about a point
-            // on the way.
-            if (!keys(keysBetween(at, to) << QStringLiteral("h")))
+            // H marks when the moves are through: a hint spoken soon after may be about a point on
+            // the way.
+            if (!keys(keysBetween(at, to) + "h"))
                 return false;
             at = to;
             const auto marked = next(QStringLiteral("h"));
@@ -188,16 +176,52 @@ class TestScreenReader : public QObject
         }
         const QPoint target((lo[0] + hi[0] + 1) / 2, (lo[1] + hi[1] + 1) / 2);
         m_placed << QRect(target - QPoint(size.width() / 2, size.height() / 2), size);
-        return keys(keysBetween(at, target) << QStringLiteral("Return")) &&
+        return keys(keysBetween(at, target) + "Return") &&
                next(name + QStringLiteral("を置きました"));
     }
 
 private slots:
     void initTestCase()
     {
-        // What the buses start outlives them for a while; as orphans they come back to this
-        // driver, which ends them.
+        // What the buses start outlives them for a while; as orphans they come back to this driver,
+        // which ends them.
         ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+        for (const char* dir : {"runtime", "prefs", "home/.config/speech-dispatcher"})
+            QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(dir)));
+        QFile::setPermissions(path("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Speech goes to speech-dispatcher's module that says nothing, through libao's null device;
+        // Orca's log, block-buffered, is to give each line as it is said.
+        QVERIFY(writeBytes(path("home/.config/speech-dispatcher/speechd.conf"),
+                           "AudioOutputMethod \"libao\"\nAddModule \"dummy\" \"sd_dummy\" \"\"\n"
+                           "DefaultModule dummy\n"));
+        QVERIFY(writeBytes(path("home/.libao"), "default_driver=null\n"));
+        QVERIFY(writeBytes(path("prefs/orca-customizations.py"),
+                           "import orca.debug\nif orca.debug.debugFile:\n"
+                           "    orca.debug.debugFile.reconfigure(line_buffering=True)\n"));
+        for (const auto& [name, value] : {std::pair{"PATH", qEnvironmentVariable("PATH")},
+                                          {"LANG", QStringLiteral("C.UTF-8")},
+                                          {"DISPLAY", QString::fromLatin1(g_display)},
+                                          {"HOME", path("home")},
+                                          {"XDG_CONFIG_HOME", path("home/.config")},
+                                          {"XDG_DATA_HOME", path("data")},
+                                          {"XDG_CACHE_HOME", path("cache")},
+                                          {"XDG_RUNTIME_DIR", path("runtime")}})
+            m_env.insert(QLatin1String(name), value);
+
+        const QString bus = startSessionBus(m_started, m_env);
+        QVERIFY(!bus.isEmpty());
+        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
+        // A window manager hands the focus to each new window, as on a desktop.
+        QVERIFY(startHelper(m_started, m_env, "openbox", "--sm-disable"));
+        QVERIFY(startHelper(m_started, m_env, "orca",
+                            "-u " + path("prefs") + " --debug-file " + path("orca.log")));
+        QVERIFY2(next(QStringLiteral("Screen"), 60000),
+                 "Orca did not start (it allows one instance per user)");
+
+        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        m_env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     }
 
     void cleanup()
@@ -223,58 +247,55 @@ private slots:
         }
     }
 
+    void speaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("menus"); // the menu titles, then the first menu's first item
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("English") << "LANG=en_US.UTF-8"
+                                 << "Game|Girl|Sound|Help|Start Game"
+                                 << "On the right eyebrow";
+        QTest::newRow("LANGUAGE first") << "LANGUAGE=ja LANG=en_US.UTF-8"
+                                        << "ゲーム|少女の選択|サイレントモード|ヘルプ|ゲーム開始"
+                                        << "右眉の上";
+    }
+
+    // The menu bar gone through by the keyboard, and a hint, as Orca reads them over AT-SPI.
+    void speaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, menus);
+        QFETCH(QString, hint);
+        QProcessEnvironment env = m_env;
+        for (const QString& variable : environment.split(u' '))
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        QProcess* game = startHelper(m_started, env, g_program, {});
+        QVERIFY(game);
+        // The titles one by one, then round to the first, whose first item starts a game.
+        const QStringList t = menus.split(u'|');
+        QVERIFY2(steer({"alt", t[0], "Right", t[1], "Right", t[2], "Right", t[3], "Right", t[0],
+                        "Down", t[4]}) &&
+                     keys("Return"),
+                 qPrintable(menus));
+        bool heard = false;
+        // Taken by its digit, the right eyebrow lies under the point H reports.
+        for (int attempt = 0; attempt < 5 && !heard; ++attempt)
+            heard = keys("1 h") && next(hint, 3000);
+        QVERIFY2(heard, qPrintable(hint));
+        game->kill();
+        game->waitForFinished();
+    }
+
     void playsAGameByEar()
     {
-        for (const char* dir : {"runtime", "prefs", "home/.config/speech-dispatcher"})
-            QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(dir)));
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // Speech goes to speech-dispatcher's module that says nothing, through libao's null
-        // device; Orca's log, block-buffered, is to give each line as it is said.
-        QVERIFY(writeBytes(path("home/.config/speech-dispatcher/speechd.conf"),
-                           "AudioOutputMethod \"libao\"\nAddModule \"dummy\" \"sd_dummy\" \"\"\n"
-                           "DefaultModule dummy\n"));
-        QVERIFY(writeBytes(path("home/.libao"), "default_driver=null\n"));
-        QVERIFY(writeBytes(path("prefs/orca-customizations.py"),
-                           "import orca.debug\nif orca.debug.debugFile:\n"
-                           "    orca.debug.debugFile.reconfigure(line_buffering=True)\n"));
-        for (const auto& [name, value] : {std::pair{"PATH", qEnvironmentVariable("PATH")},
-                                          {"LANG", QStringLiteral("C.UTF-8")},
-                                          {"DISPLAY", QString::fromLatin1(g_display)},
-                                          {"HOME", path("home")},
-                                          {"XDG_CONFIG_HOME", path("home/.config")},
-                                          {"XDG_DATA_HOME", path("data")},
-                                          {"XDG_CACHE_HOME", path("cache")},
-                                          {"XDG_RUNTIME_DIR", path("runtime")}})
-            m_env.insert(QLatin1String(name), value);
-
-        QProcess* bus = start(QStringLiteral("dbus-daemon"),
-                              {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                               QStringLiteral("--print-address=1")});
-        QVERIFY(bus && waitFor([bus] {
-                    bus->waitForReadyRead(100);
-                    return bus->canReadLine();
-                }));
-        m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                     QString::fromUtf8(bus->readLine().trimmed()));
-        // A window manager hands the focus to each new window, as on a desktop.
-        QVERIFY(start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}));
-        QVERIFY(start(QStringLiteral("orca"), {QStringLiteral("-u"), path("prefs"),
-                                               QStringLiteral("--debug-file"), path("orca.log")}));
-        QVERIFY2(next(QStringLiteral("Screen"), 60000),
-                 "Orca did not start (it allows one instance per user)");
-
-        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        m_env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-        m_env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-        QProcess* game = start(g_program, {});
+        QProcess* game = startHelper(m_started, m_env, g_program, {});
         QVERIFY(game);
-        QVERIFY2(chooseFromGameMenu(false), "no game menu");
+        QVERIFY2(steer({"alt", "ゲーム", "Down", "ゲーム開始"}) && keys("Return"), "no game menu");
         QVERIFY2(next(QStringLiteral("ゲーム開始 ！")), "the game did not start");
         for (int part = 0; part < kPartCount; ++part)
             QVERIFY2(placeByEar(part), qPrintable(QStringLiteral("part %1 not placed").arg(part)));
 
-        QVERIFY(keys({QStringLiteral("Tab"), QStringLiteral("space")}));
+        QVERIFY(keys("Tab space"));
         static const QRegularExpression scored(QStringLiteral("^得点 (\\d+) 点、(\\w+)$"));
         const auto score = next([](const QString& t) { return scored.match(t).hasMatch(); });
         QVERIFY2(score, "no score spoken");
@@ -293,17 +314,15 @@ private slots:
                  }),
                  "the name box did not get the focus");
         QVERIFY(xdotool(QStringLiteral("type --delay 50 Hana")));
-        QVERIFY(keys({QStringLiteral("Return")}));
+        QVERIFY(keys("Return"));
 
-        QVERIFY2(chooseFromGameMenu(true), "no way to quit");
+        QVERIFY2(steer({"alt", "ゲーム", "Down", "ゲーム開始", "Up", "終了"}) && keys("Return"),
+                 "no way to quit");
         QVERIFY(next(QStringLiteral("GAL PORTRAITを終了します。")));
-        QVERIFY(keys({QStringLiteral("Return")}));
+        QVERIFY(keys("Return"));
         QVERIFY(game->waitForFinished(kTimeoutMs));
         QCOMPARE(game->exitCode(), 0);
-        QSettings record(path("home/.config/YRM.ini"), QSettings::IniFormat);
-        QCOMPARE(record.value(QStringLiteral("GAL PORTRAIT/H_Name")).toString(),
-                 QStringLiteral("Hana"));
-        QCOMPARE(record.value(QStringLiteral("GAL PORTRAIT/H_Score")).toInt(), points);
+        QCOMPARE(recordIn(path("home/.config/YRM.ini")), std::pair(QStringLiteral("Hana"), points));
     }
 };
 

@@ -10,13 +10,17 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QStringList>
 #include <QTest>
 
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <sys/prctl.h>
+#include <utility>
+#include <vector>
 
 inline QString g_program; // the program under test
 inline QByteArray g_display;
@@ -75,8 +79,44 @@ inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = kTim
     return true;
 }
 
-// main() of a driver: the program under test comes first, QtTest's own options follow. The
-// package list installs Xvfb, so a server that cannot start is a failure, not a skip.
+// A helper of the test (bus, window manager, screen reader) that dies with the driver; null when it
+// did not start.
+inline QProcess* startHelper(std::vector<std::unique_ptr<QProcess>>& helpers,
+                             const QProcessEnvironment& env, const QString& program,
+                             const QString& args)
+{
+    auto& p = helpers.emplace_back(std::make_unique<QProcess>());
+    p->setProcessEnvironment(env);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    p->start(program, args.split(u' ', Qt::SkipEmptyParts));
+    return p->waitForStarted(kTimeoutMs) ? p.get() : nullptr;
+}
+
+// A session bus of the test's own; its address, empty when it did not start.
+inline QString startSessionBus(std::vector<std::unique_ptr<QProcess>>& helpers,
+                               const QProcessEnvironment& env)
+{
+    QProcess* bus = startHelper(helpers, env, QStringLiteral("dbus-daemon"),
+                                QStringLiteral("--session --nofork --print-address=1"));
+    if (!bus || !waitFor([bus] {
+            bus->waitForReadyRead(100);
+            return bus->canReadLine();
+        }))
+        return {};
+    return QString::fromLatin1(bus->readLine().trimmed());
+}
+
+// The record holder's name and score in the record file the program left.
+inline std::pair<QString, int> recordIn(const QString& file)
+{
+    QSettings ini(file, QSettings::IniFormat);
+    return {ini.value(QStringLiteral("GAL PORTRAIT/H_Name")).toString(),
+            ini.value(QStringLiteral("GAL PORTRAIT/H_Score"), -2).toInt()};
+}
+
+// main() of a driver: the program under test comes first, QtTest's own options follow. The package
+// list installs Xvfb, so a server that cannot start is a failure, not a skip.
 template <typename Application, typename Test> int runOnOwnXServer(int argc, char** argv)
 {
     if (argc < 2) {
