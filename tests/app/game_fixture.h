@@ -12,6 +12,7 @@
 #include "game/game_loop.h"
 #include "game/game_services.h"
 #include "records/record_store.h"
+#include "tests/support/test_files.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
@@ -73,13 +74,7 @@ struct GameFixture : gp::GameServices
     }
 
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
-    // The record as the store reads it from the file now.
-    gp::Record savedRecord() const
-    {
-        gp::Record saved;
-        gp::RecordStore(recordFile()).load(saved);
-        return saved;
-    }
+    gp::Record savedRecord() const { return loadRecord(recordFile()); }
     bool loaded = false;
 
     // Moves the clock on and lets the waiting game run its pass.

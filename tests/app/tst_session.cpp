@@ -315,9 +315,7 @@ private slots:
         }
         // A link to nowhere as the record is a record still to be made, through the link.
         const bool refused = place == "lock" || (place == "record" && kind != "dangling link");
-        Record saved;
-        RecordStore(config + "/YRM.ini").load(saved);
-        QCOMPARE(saved.holder, refused ? "Todo" : "Hana");
+        QCOMPARE(loadRecord(config + "/YRM.ini").holder, refused ? "Todo" : "Hana");
         QCOMPARE(errors.contains(saveFailedMessage(config + "/YRM.ini")), refused);
         QVERIFY2(place != "lock" || errors.contains(paths[0]), qPrintable(errors));
     }
@@ -329,11 +327,7 @@ int main(int argc, char** argv)
     const QByteArray program = qgetenv("GP_FILE_PLACES_PROGRAM");
     if (!program.isEmpty())
         return runProgram(argc, argv, QFile::decodeName(program));
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    ModalGuard guard;
-    TestSession test;
-    return QTest::qExec(&test, argc, argv);
+    return runGuiTest<TestSession>(argc, argv);
 }
 
 #include "tst_session.moc"

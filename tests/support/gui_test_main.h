@@ -49,13 +49,17 @@ protected:
     }
 };
 
+template <class TestObject> int runGuiTest(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    ModalGuard guard;
+    TestObject test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #define GP_GUI_TEST_MAIN(TestObject)                                                               \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        ModalGuard guard;                                                                          \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+        return runGuiTest<TestObject>(argc, argv);                                                 \
     }

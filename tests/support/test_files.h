@@ -7,6 +7,7 @@
 // Whole files as bytes, wave headers and records, for the tests that make or inspect files.
 
 #include "records/check_value.h"
+#include "records/record_store.h"
 
 #include <QByteArray>
 #include <QDataStream>
@@ -50,5 +51,13 @@ inline gp::Record checkedRecord(const QString& holder, int score)
     record.holder = holder;
     record.score = std::int16_t(score);
     record.checkValue = gp::checkValue(record);
+    return record;
+}
+
+// The record as the store reads it from the file now.
+inline gp::Record loadRecord(const QString& path)
+{
+    gp::Record record;
+    gp::RecordStore(path).load(record);
     return record;
 }
