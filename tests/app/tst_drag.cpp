@@ -117,7 +117,6 @@ private slots:
         QFETCH(bool, playing);
         QFETCH(int, onto);
         QFETCH(QPointF, at);
-        QFETCH(QPointF, expected);
         f->controller->startGame();
         QVERIFY(drag().pressPart(GirlA, 4, 240, 480));
         if (!playing)
@@ -126,7 +125,7 @@ private slots:
             drag().dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
         else if (onto < kPartCount)
             drag().dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
-        QCOMPARE(nosePos(), expected);
+        QTEST(nosePos(), "expected");
         QCOMPARE(f->state.dragging, !playing || onto == kPartCount);
     }
 

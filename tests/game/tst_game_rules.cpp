@@ -166,17 +166,8 @@ private slots:
         QCOMPARE(m_state.nextHintVertical, !m_cues.isEmpty());
     }
 
-    void partsAndIdleTicksAreSilent()
+    void idleTicksAreSilent()
     {
-        // Over a part image: its name on every tick, no sound, no state change.
-        m_state.pointerZone = PointerZone::Part;
-        m_state.partUnderPointer = 5;
-        tick();
-        tick();
-        QCOMPARE(m_board.hint, QStringLiteral("口の上"));
-        QVERIFY(m_cues.isEmpty());
-        QCOMPARE(m_state.pointerZone, PointerZone::Part);
-
         // No drag: nothing at all, not even the panel.
         m_state.dragging = false;
         m_board.hint = QStringLiteral("kept");
