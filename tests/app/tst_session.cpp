@@ -37,6 +37,7 @@
 #include <QSessionManager>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -118,6 +119,29 @@ private slots:
         QCOMPARE(f.window->statusFrame()->recordScorePanel()->caption(), QStringLiteral("600"));
         QCOMPARE(f.messages, QStringList{QStringLiteral("YRM.INIファイルが不正です。|critical")});
         QCOMPARE(readBytes(f.recordFile()), stored);
+    }
+
+    void recordDoesNotDependOnTheLanguage()
+    {
+        // Saved in Japanese, it is accepted in English, and English saves the very same file.
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/gal-portrait_en.qm")));
+        QByteArray saved;
+        for (bool inEnglish : {false, true}) {
+            if (inEnglish)
+                QCoreApplication::installTranslator(&english);
+            GameFixture f(false);
+            QVERIFY(!inEnglish || writeBytes(f.recordFile(), saved));
+            QVERIFY(f.controller->startUp() && f.messages.isEmpty());
+            QCOMPARE(f.controller->record().holder, inEnglish ? "はなこ" : "Todo");
+            QFile::remove(f.recordFile());
+            f.controller->record().holder = QStringLiteral("はなこ");
+            f.controller->record().score = 777;
+            f.window->actions().quit->trigger();
+            QVERIFY(!inEnglish || readBytes(f.recordFile()) == saved);
+            saved = readBytes(f.recordFile());
+        }
+        QCoreApplication::removeTranslator(&english);
     }
 
     // Quit and the close box ask first; a signal or the session manager ends it at once. The
