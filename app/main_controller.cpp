@@ -221,9 +221,12 @@ void MainController::declareDone()
 
 void MainController::hintTick()
 {
-    const QString cue = gp::hintTick(m_state, m_window);
-    if (!cue.isEmpty())
-        m_services.playCue(cue);
+    const std::optional<Hint> hint = gp::hintTick(m_state, m_window);
+    if (!hint)
+        return;
+    m_window.setHintCaption(hint->caption);
+    if (!hint->cue.isEmpty())
+        m_services.playCue(hint->cue);
 }
 
 } // namespace gp

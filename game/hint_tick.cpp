@@ -25,13 +25,13 @@ constexpr DirectionHint kRight{QT_TRANSLATE_NOOP("Hints", "もっと右 右 ！"
 constexpr DirectionHint kUp{QT_TRANSLATE_NOOP("Hints", "もっと上 上 ！"), "Up"};
 constexpr DirectionHint kDown{QT_TRANSLATE_NOOP("Hints", "もっと下 下 ！"), "Down"};
 
-int chosenGirl(const GameBoard& board)
+int chosenGirl(const FaceBoard& board)
 {
     return board.isGirlChosen(GirlA) ? GirlA : GirlB;
 }
 
 // The first of the girl's parts whose rectangle holds the point strictly inside, or -1.
-int hiddenPartAt(const GameBoard& board, int girl, std::int16_t x, std::int16_t y)
+int hiddenPartAt(const FaceBoard& board, int girl, std::int16_t x, std::int16_t y)
 {
     const float px = float(x);
     const float py = float(y);
@@ -56,37 +56,30 @@ QString partHintText(int part)
     return QCoreApplication::translate("Hints", texts[part]);
 }
 
-QString hintTick(GameState& state, GameBoard& board)
+std::optional<Hint> hintTick(GameState& state, const FaceBoard& board)
 {
     if (!state.dragging)
-        return {};
-    if (state.pointerZone == PointerZone::Part) {
-        board.setHintCaption(partHintText(state.partUnderPointer));
-        return {};
-    }
+        return std::nullopt;
+    if (state.pointerZone == PointerZone::Part)
+        return Hint{partHintText(state.partUnderPointer), {}};
     const int girl = chosenGirl(board);
     if (state.pointerZone == PointerZone::Cover) {
         const int part = hiddenPartAt(board, girl, state.pointerX, state.pointerY);
-        if (part >= 0) {
-            board.setHintCaption(partHintText(part));
-            return {};
-        }
+        if (part >= 0)
+            return Hint{partHintText(part), {}};
     }
-    if (state.pointerZone == PointerZone::None) {
-        board.setHintCaption(QStringLiteral("? ? ?"));
-        return {};
-    }
+    if (state.pointerZone == PointerZone::None)
+        return Hint{QStringLiteral("? ? ?"), {}};
 
     const QPoint target = kTargets[girl][state.draggedPart];
     const bool horizontal = !state.nextHintVertical;
     state.nextHintVertical = horizontal;
     const DirectionHint& hint = horizontal ? (target.x() < state.pointerX ? kLeft : kRight)
                                            : (target.y() < state.pointerY ? kUp : kDown);
-    board.setHintCaption(QCoreApplication::translate("Hints", hint.text));
     // A vertical hint uses up the report: without a fresh one the next tick asks "? ? ?".
     if (!horizontal)
         state.pointerZone = PointerZone::None;
-    return QString::fromLatin1(hint.cue);
+    return Hint{QCoreApplication::translate("Hints", hint.text), QString::fromLatin1(hint.cue)};
 }
 
 } // namespace gp

@@ -7,14 +7,24 @@
 // The once-a-second hint while a part is carried: the part under the pointer, or the direction
 // towards the carried part's place, alternating between the horizontal and the vertical.
 
-#include "game/game_board.h"
+#include "game/face_board.h"
 #include "game/game_state.h"
+
+#include <QString>
+
+#include <optional>
 
 namespace gp {
 
 QString partHintText(int part);
 
-// Returns the cue to sound with the hint, or an empty name for a silent one.
-QString hintTick(GameState& state, GameBoard& board);
+struct Hint
+{
+    QString caption;
+    QString cue; // empty for a silent hint
+};
+
+// What to show and sound this tick; nothing while no part is carried.
+std::optional<Hint> hintTick(GameState& state, const FaceBoard& board);
 
 } // namespace gp

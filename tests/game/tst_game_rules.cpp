@@ -5,8 +5,8 @@
 // The rules of play without widgets: the hint given once a second, and the placement's measure.
 
 #include "game/evaluation.h"
+#include "game/face_board.h"
 #include "game/face_geometry.h"
-#include "game/game_board.h"
 #include "game/hint_tick.h"
 #include "tests/support/gui_test_main.h"
 
@@ -20,11 +20,10 @@ using namespace gp;
 namespace {
 
 // Plain-data stand-in for the main window's controls, the parts in their start columns.
-struct FakeBoard : GameBoard
+struct FakeBoard : FaceBoard
 {
     std::array<bool, 2> chosen{true, false};
     std::array<std::array<PartRect, kPartCount>, 2> parts{};
-    QString hint = QStringLiteral("(none)");
 
     FakeBoard()
     {
@@ -42,16 +41,6 @@ struct FakeBoard : GameBoard
     void setCoverLeft(int, int) override {}
     void setCoverTop(int, int) override {}
     void setGaugeColor(const QColor&) override {}
-    void setCompleteFaceVisible(int, bool) override {}
-    void setCoverVisible(int, bool) override {}
-    void setCommandEnabled(Command, bool) override {}
-    void setHintTimerRunning(bool) override {}
-    void setGaugePercent(double) override {}
-    QColor gaugeColor() const override { return {}; }
-    void setScoreCaption(int) override {}
-    void setHintCaption(const QString& text) override { hint = text; }
-    void setPointerCaptions(const QString&, const QString&) override {}
-    void endVisualDrag() override {}
 
     // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
     void centreOnTargets(int girl, float dx = 0, float dy = 0)
@@ -73,6 +62,7 @@ class TestGameRules : public QObject
     FakeBoard m_board;
     GameState m_state;
     QStringList m_cues;
+    QString m_hint;
 
     void report(int x, int y, PointerZone zone)
     {
@@ -82,9 +72,11 @@ class TestGameRules : public QObject
     }
     void tick()
     {
-        const QString cue = hintTick(m_state, m_board);
-        if (!cue.isEmpty())
-            m_cues << cue;
+        if (const auto hint = hintTick(m_state, m_board)) {
+            m_hint = hint->caption;
+            if (!hint->cue.isEmpty())
+                m_cues << hint->cue;
+        }
     }
 
 private slots:
@@ -93,6 +85,7 @@ private slots:
         m_board = FakeBoard();
         m_state = GameState();
         m_cues.clear();
+        m_hint = QStringLiteral("(none)");
         m_state.dragging = true;
     }
 
@@ -121,7 +114,7 @@ private slots:
             for (int i = 0; i < 2; ++i) {
                 report(row.x, row.y, row.zone);
                 tick();
-                shown << m_board.hint;
+                shown << m_hint;
             }
             QCOMPARE(shown, row.hints);
             QCOMPARE(m_cues, row.cues);
@@ -130,7 +123,7 @@ private slots:
 
             // Without a fresh report: "? ? ?", silently, and the axis stays horizontal.
             tick();
-            QCOMPARE(m_board.hint, QStringLiteral("? ? ?"));
+            QCOMPARE(m_hint, QStringLiteral("? ? ?"));
             QCOMPARE(m_cues.size(), 2);
             QVERIFY(!m_state.nextHintVertical);
         }
@@ -162,7 +155,7 @@ private slots:
         m_state.draggedPart = 4;
         report(x, y, PointerZone::Cover);
         tick();
-        QTEST(m_board.hint, "hint");
+        QTEST(m_hint, "hint");
         QCOMPARE(m_state.nextHintVertical, !m_cues.isEmpty());
     }
 
@@ -170,10 +163,10 @@ private slots:
     {
         // No drag: nothing at all, not even the panel.
         m_state.dragging = false;
-        m_board.hint = QStringLiteral("kept");
+        m_hint = QStringLiteral("kept");
         report(0, 0, PointerZone::PlayArea);
         tick();
-        QCOMPARE(m_board.hint, QStringLiteral("kept"));
+        QCOMPARE(m_hint, QStringLiteral("kept"));
         QVERIFY(!m_state.nextHintVertical);
     }
 

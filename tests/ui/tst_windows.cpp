@@ -247,8 +247,7 @@ private slots:
             state.pointerZone = PointerZone::PlayArea;
             state.pointerX = std::int16_t(tick < 2 ? 0 : kFaceWidth - 1);
             state.pointerY = std::int16_t(tick < 2 ? 0 : kFaceHeight - 1);
-            hintTick(state, window);
-            measure(hintPanel, hintPanel->caption());
+            measure(hintPanel, hintTick(state, window)->caption);
         }
         // Nine in the status frame, three and five in the dialogs, ten hints.
         QCOMPARE(measured, 27);
