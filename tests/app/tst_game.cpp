@@ -183,6 +183,8 @@ private slots:
             QVERIFY(drag.pressPart(GirlA, 4, 240, 480));
             drag.pointerOverCover(100, 100);
             f->controller->hintTick();
+            drag.dropOnPlayArea(GirlA, 4, 100, 100); // a tick with nothing carried keeps the hint
+            f->controller->hintTick();
             QCOMPARE(f->window->statusFrame()->hintPanel()->caption(), right);
             // The first game ends with the next hint due on the vertical axis.
             f->window->actions().stop->trigger();

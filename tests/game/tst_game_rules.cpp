@@ -163,10 +163,8 @@ private slots:
     {
         // No drag: nothing at all, not even the panel.
         m_state.dragging = false;
-        m_hint = QStringLiteral("kept");
         report(0, 0, PointerZone::PlayArea);
-        tick();
-        QCOMPARE(m_hint, QStringLiteral("kept"));
+        QVERIFY(!hintTick(m_state, m_board));
         QVERIFY(!m_state.nextHintVertical);
     }
 
