@@ -244,28 +244,23 @@ private slots:
         QCOMPARE(out.openAttempts(), int(plays));
     }
 
-    void noDeviceIsSilentAndAskedForOnce_data()
-    {
-        QTest::addColumn<QByteArray>("driver");
-        QTest::addColumn<QString>("diskFile");
-        QTest::newRow("no such driver") << QByteArray("gp-no-such-driver") << QString();
-        QTest::newRow("device will not open") << QByteArray("disk") << "missing/out.raw";
-    }
-
+    // No such driver, or a device that will not open.
     void noDeviceIsSilentAndAskedForOnce()
     {
-        QFETCH(QByteArray, driver);
-        QFETCH(QString, diskFile);
         QTemporaryDir dir;
-        useDriver(driver, diskFile.isEmpty() ? diskFile : dir.filePath(diskFile));
-        SdlAudioOutput out;
-        QElapsedTimer clock;
-        clock.start();
-        for (const char* file : {"Left.Wav", "Good.Wav", "Up.Wav"})
-            QVERIFY(out.play(cue(file), PlayMode::Synchronous));
-        QVERIFY(clock.elapsed() < 150); // nothing to wait for
-        QCOMPARE(out.openAttempts(), 1);
-        QVERIFY(!out.isDeviceOpen());
+        for (const auto& [driver, diskFile] :
+             {std::pair<QByteArray, QString>{"gp-no-such-driver", {}},
+              {"disk", dir.filePath("missing/out.raw")}}) {
+            useDriver(driver, diskFile);
+            SdlAudioOutput out;
+            QElapsedTimer clock;
+            clock.start();
+            for (const char* file : {"Left.Wav", "Good.Wav", "Up.Wav"})
+                QVERIFY2(out.play(cue(file), PlayMode::Synchronous), driver);
+            QVERIFY(clock.elapsed() < 150); // nothing to wait for
+            QCOMPARE(out.openAttempts(), 1);
+            QVERIFY(!out.isDeviceOpen());
+        }
     }
 
     void cuesReachTheDevice()
