@@ -207,52 +207,48 @@ private slots:
                  QStringLiteral("完了"));
     }
 
-    void everyTextFitsItsBox_data()
-    {
-        QTest::addColumn<bool>("english");
-        QTest::newRow("Japanese") << false;
-        QTest::newRow("English") << true;
-    }
+    // In Japanese, then in English.
     void everyTextFitsItsBox()
     {
-        QFETCH(bool, english);
-        const auto catalogue = installLanguage(english ? "en" : "ja");
-        QVERIFY(!english || catalogue);
-        MainWindow window;
-        Record newRecord;
-        NewRecordDialog record(newRecord);
-        AboutDialog about;
-        QStringList overflows;
-        int measured = 0;
-        const auto measure = [&](QWidget* w, const QString& text) {
-            overflows << overflow(w, text);
-            measured += !text.isEmpty();
-        };
-        for (QWidget* parent :
-             {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
-            for (QWidget* w : parent->findChildren<QWidget*>()) {
-                if (auto* label = qobject_cast<QLabel*>(w))
-                    measure(w, label->text());
-                else if (auto* button = qobject_cast<QPushButton*>(w))
-                    measure(w, button->text());
+        for (const bool english : {false, true}) {
+            const auto catalogue = installLanguage(english ? "en" : "ja");
+            QVERIFY(!english || catalogue);
+            MainWindow window;
+            Record newRecord;
+            NewRecordDialog record(newRecord);
+            AboutDialog about;
+            QStringList overflows;
+            int measured = 0;
+            const auto measure = [&](QWidget* w, const QString& text) {
+                overflows << overflow(w, text);
+                measured += !text.isEmpty();
+            };
+            for (QWidget* parent :
+                 {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
+                for (QWidget* w : parent->findChildren<QWidget*>()) {
+                    if (auto* label = qobject_cast<QLabel*>(w))
+                        measure(w, label->text());
+                    else if (auto* button = qobject_cast<QPushButton*>(w))
+                        measure(w, button->text());
+                }
+            // Every hint: the part names, and the four directions the tick itself gives from the
+            // face's far corners.
+            StatusPanel* hintPanel = window.statusFrame()->hintPanel();
+            for (int part = 0; part < kPartCount; ++part)
+                measure(hintPanel, partHintText(part));
+            GameState state;
+            state.dragging = true;
+            for (int tick = 0; tick < 4; ++tick) {
+                state.pointerZone = PointerZone::PlayArea;
+                state.pointerX = std::int16_t(tick < 2 ? 0 : kFaceWidth - 1);
+                state.pointerY = std::int16_t(tick < 2 ? 0 : kFaceHeight - 1);
+                measure(hintPanel, hintTick(state, window)->caption);
             }
-        // Every hint: the part names, and the four directions the tick itself gives from the
-        // face's far corners.
-        StatusPanel* hintPanel = window.statusFrame()->hintPanel();
-        for (int part = 0; part < kPartCount; ++part)
-            measure(hintPanel, partHintText(part));
-        GameState state;
-        state.dragging = true;
-        for (int tick = 0; tick < 4; ++tick) {
-            state.pointerZone = PointerZone::PlayArea;
-            state.pointerX = std::int16_t(tick < 2 ? 0 : kFaceWidth - 1);
-            state.pointerY = std::int16_t(tick < 2 ? 0 : kFaceHeight - 1);
-            measure(hintPanel, hintTick(state, window)->caption);
+            // Nine in the status frame, three and five in the dialogs, ten hints.
+            QCOMPARE(measured, 27);
+            overflows.removeAll(QString());
+            QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
         }
-        // Nine in the status frame, three and five in the dialogs, ten hints.
-        QCOMPARE(measured, 27);
-        overflows.removeAll(QString());
-        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(u'\n')));
     }
 
     void coverHidesTheFaceButNotTheTray()
