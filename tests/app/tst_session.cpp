@@ -34,16 +34,22 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSessionManager>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <tuple>
 #include <unistd.h>
@@ -89,6 +95,8 @@ int runProgram(int argc, char** argv, const QString& programDir)
     for (const char* cue : kCues)
         cues.play(QLatin1String(cue));
     showHelpContents(&window, programDir + QStringLiteral("/portrait.hlp"));
+    if (qEnvironmentVariableIsSet("GP_FILE_PLACES_QUIT"))
+        QTimer::singleShot(0, &window, [&window] { window.actions().quit->trigger(); });
     std::puts("ready");
     std::fflush(stdout);
     return app.exec();
@@ -240,6 +248,105 @@ private slots:
                      "|warning");
         QCOMPARE(f.programEnds, 1);
         QCOMPARE(QFileInfo(f.recordFile()).size(), kMaxRecordFileSize + 1);
+    }
+
+    // A save that cannot be written whole leaves the file byte for byte as it was and says why:
+    // in a box when the player quits, in the log when the session ends. Tried at the real limits:
+    // a file size limit (ulimit -f 1), and a small disk of the test's own with one page left,
+    // which the lock takes, or none.
+    void saveThatCannotBeWrittenWholeKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<bool>("quit"); // or SIGTERM
+        QTest::addColumn<QString>("cause");
+        const QString cut = QString::fromLocal8Bit(std::strerror(EFBIG));
+        const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+        const QString noLock = QStringLiteral("ロックファイル");
+        for (bool quit : {true, false}) {
+            const char* end = quit ? "quit" : "SIGTERM";
+            QTest::addRow("file size limit, %s", end) << "file size" << quit << cut;
+            QTest::addRow("one page free, %s", end) << "one page" << quit << full;
+            QTest::addRow("no page free, %s", end) << "no page" << quit << noLock;
+        }
+    }
+    void saveThatCannotBeWrittenWholeKeepsTheFile()
+    {
+        QFETCH(QString, limit);
+        QFETCH(bool, quit);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString config = dir.filePath("config"), record = config + "/YRM.ini";
+        QVERIFY(QDir().mkpath(config));
+        const bool ownDisk = limit != "file size";
+        if (ownDisk) {
+            QProcess mount;
+            mount.start("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "gp-test", config});
+            if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit ||
+                mount.exitCode() != 0)
+                QSKIP(qPrintable("no disk of the test's own can be mounted here: " +
+                                 QString::fromLocal8Bit(mount.readAllStandardError())));
+        }
+        // Declared before the game: a game left running is ended before its disk goes.
+        const auto unmount = qScopeGuard([&] {
+            if (ownDisk)
+                QCOMPARE(QProcess::execute("umount", {config}), 0);
+        });
+        // Only another program's section, a page long at most: the whole file is at stake.
+        QByteArray old = "[other program]\n";
+        for (int i = 0; old.size() < 3200; ++i)
+            old += "key" + QByteArray::number(i) + "=some value of the other program\n";
+        QVERIFY(writeBytes(record, old));
+        if (ownDisk) {
+            struct statvfs disk = {};
+            QVERIFY(::statvfs(QFile::encodeName(config), &disk) == 0);
+            const fsblkcnt_t left = limit == "one page" ? 1 : 0;
+            QVERIFY(writeBytes(config + "/filler",
+                               QByteArray(qsizetype((disk.f_bavail - left) * disk.f_frsize), 'f')));
+            QVERIFY(::statvfs(QFile::encodeName(config), &disk) == 0);
+            QCOMPARE(disk.f_bavail, left);
+        }
+
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("GP_FILE_PLACES_PROGRAM", GP_PROGRAM_DIR);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("HOME", dir.path());
+        env.insert("XDG_CONFIG_HOME", config);
+        env.insert("XDG_CACHE_HOME", dir.filePath("cache"));
+        env.insert("SDL_AUDIODRIVER", "gp-no-such-driver");
+        if (quit)
+            env.insert("GP_FILE_PLACES_QUIT", "1");
+        game.setProcessEnvironment(env);
+        if (!ownDisk)
+            game.setChildProcessModifier([] {
+                std::signal(SIGXFSZ, SIG_IGN); // the program's own choice, kept through exec
+                const rlimit oneKiB{1024, 1024};
+                ::setrlimit(RLIMIT_FSIZE, &oneKiB);
+            });
+        game.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(game.waitForStarted(kWatchdogMs));
+        if (!quit) {
+            QDeadlineTimer watchdog(kWatchdogMs);
+            QByteArray out;
+            while (!out.contains("ready") && game.waitForReadyRead(int(watchdog.remainingTime())))
+                out += game.readAllStandardOutput();
+            QVERIFY2(out.contains("ready"), game.readAllStandardError().constData());
+            QVERIFY(::kill(pid_t(game.processId()), SIGTERM) == 0);
+        }
+        QVERIFY2(game.waitForFinished(kWatchdogMs), "the game did not end");
+        const QString errors = QString::fromUtf8(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+
+        QCOMPARE(readBytes(record), old);
+        QStringList left =
+            QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        left.sort(); // by code point
+        QCOMPARE(left, ownDisk ? QStringList({"YRM.ini", "filler"}) : QStringList{"YRM.ini"});
+        const QString failed = saveFailedMessage(record);
+        QVERIFY2(errors.contains(failed + '\n') && errors.contains(cause), qPrintable(errors));
+        // A box only while somebody plays; at the session's end nobody is there to close it.
+        QCOMPARE(errors.contains("message: " + failed), quit);
     }
 
     void nothingAtAPlaceHoldsTheGameUp_data()
