@@ -10,23 +10,38 @@
 
 namespace gp {
 
-GameLanguage chooseGameLanguage(const QStringList& uiLanguages, QLocale::Language language)
+namespace {
+
+// The language of a locale name or a LANGUAGE entry ("ja_JP.UTF-8", "en@euro", "fr"); empty for
+// C and POSIX, whatever their code set.
+QByteArray languageOf(const QByteArray& name)
 {
-    // Tags come as "en-US", "ja", "en-Latn-GB"...; LANGUAGE's list comes first.
-    for (const QString& tag : uiLanguages) {
-        const QStringView language = QStringView(tag).left(tag.indexOf(QLatin1Char('-')));
-        if (language == QLatin1String("ja"))
-            return GameLanguage::Japanese;
-        if (language == QLatin1String("en"))
-            return GameLanguage::English;
-    }
-    return language == QLocale::C ? GameLanguage::Japanese : GameLanguage::English;
+    qsizetype end = 0;
+    while (end < name.size() && name[end] != '_' && name[end] != '.' && name[end] != '@')
+        ++end;
+    const QByteArray language = name.left(end);
+    return language == "C" || language == "POSIX" ? QByteArray() : language;
 }
+
+} // namespace
 
 GameLanguage chooseGameLanguage()
 {
-    const QLocale desktop = QLocale::system();
-    return chooseGameLanguage(desktop.uiLanguages(), desktop.language());
+    // Qt's own reading of these differs: a locale's language may outrank the LANGUAGE list, and
+    // C.UTF-8 passes for English.
+    for (const QByteArray& entry : qgetenv("LANGUAGE").split(':')) {
+        const QByteArray language = languageOf(entry);
+        if (language == "ja")
+            return GameLanguage::Japanese;
+        if (language == "en")
+            return GameLanguage::English;
+    }
+    QByteArray locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (!(locale = qgetenv(variable)).isEmpty())
+            break;
+    const QByteArray language = languageOf(locale);
+    return language.isEmpty() || language == "ja" ? GameLanguage::Japanese : GameLanguage::English;
 }
 
 bool installTranslations(QCoreApplication& app, GameLanguage language)

@@ -19,12 +19,10 @@ namespace gp {
 
 enum class GameLanguage { Japanese, English };
 
-// The first of the user-interface languages (BCP 47 tags, as QLocale::uiLanguages() gives them)
-// that is English or Japanese; with neither listed, Japanese for an unset, C or POSIX locale
-// (language QLocale::C) and English for any other language.
-GameLanguage chooseGameLanguage(const QStringList& uiLanguages, QLocale::Language language);
-
-// The same for the desktop's locale, which honours LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+// The desktop's language: the first English or Japanese entry of the LANGUAGE list; failing that,
+// the language of the locale (LC_ALL, LC_MESSAGES or LANG, the first one set), where C, C.UTF-8,
+// POSIX and no locale at all count as Japanese, the game's own language, as Japanese does, and
+// any other language as English.
 GameLanguage chooseGameLanguage();
 
 // Installs what language needs into app; false when a catalogue it needs was missing.

@@ -7,6 +7,7 @@
 #include "media/help_browser.h"
 #include "media/help_menu.h"
 #include "records/plain_file.h"
+#include "records/user_folder.h"
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -173,7 +173,11 @@ void HelpViewer::openHelpFile()
     }
     // The collection is only a cache: one that cannot be used is thrown away and made anew, and
     // where the user's cache folder cannot be written, a private temporary one serves this run.
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QString cache = userFolder("XDG_CACHE_HOME", ".cache");
+    for (const QString& name :
+         {QCoreApplication::organizationName(), QCoreApplication::applicationName()})
+        if (!name.isEmpty())
+            cache += QLatin1Char('/') + name;
     QDir().mkpath(cache);
     QString collection = helpCollectionFile(m_helpFile, cache);
     QString error;

@@ -9,14 +9,12 @@
 #include "records/record_file.h"
 #include "records/record_name.h"
 #include "records/record_number.h"
+#include "records/user_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
-
-#include <fcntl.h>
 
 namespace gp {
 
@@ -47,32 +45,6 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-bool spellable(const QByteArray& name)
-{
-    return QFile::encodeName(QFile::decodeName(name)) == name;
-}
-
-// A folder named by bytes that are not UTF-8, as a path Qt can spell: a descriptor of the
-// nearest folder that exists, held open for the life of the program, and the spellable rest.
-QString spellableFolder(QByteArray raw)
-{
-    while (raw.size() > 1 && raw.endsWith('/'))
-        raw.chop(1);
-    QByteArray head = raw;
-    QString tail;
-    while (!head.isEmpty()) {
-        const int fd = ::open(head.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0)
-            return QStringLiteral("/proc/self/fd/%1").arg(fd) + tail;
-        const qsizetype slash = head.lastIndexOf('/');
-        if (slash < 0 || !spellable(head.sliced(slash + 1)))
-            break;
-        tail.prepend(QLatin1Char('/') + QFile::decodeName(head.sliced(slash + 1)));
-        head.truncate(slash);
-    }
-    return QFile::decodeName(raw);
-}
-
 } // namespace
 
 RecordStore::RecordStore() : RecordStore(defaultFilePath()) {}
@@ -82,15 +54,8 @@ RecordStore::RecordStore(const QString& filePath) : m_filePath(filePath) {}
 QString RecordStore::defaultFilePath()
 {
     // Where QSettings keeps organisation "YRM"; asking QSettings itself would have it read the
-    // file. Qt decodes the environment with replacement characters, and would look for the
-    // record, and make a new folder for it, beside the real one.
-    QByteArray raw = qgetenv("XDG_CONFIG_HOME");
-    if (raw.isEmpty())
-        raw = qgetenv("HOME") + "/.config";
-    const QString folder =
-        spellable(raw) ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                       : spellableFolder(raw);
-    return folder + QStringLiteral("/YRM.ini");
+    // file.
+    return userFolder("XDG_CONFIG_HOME", ".config") + QStringLiteral("/YRM.ini");
 }
 
 LoadedRecord RecordStore::load(Record& record) const

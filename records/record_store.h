@@ -28,8 +28,7 @@ public:
     RecordStore();
     explicit RecordStore(const QString& filePath);
 
-    // ~/.config/YRM.ini, or wherever XDG_CONFIG_HOME points; reached through a descriptor of the
-    // folder when its name is not valid UTF-8, which Qt's file names cannot spell.
+    // ~/.config/YRM.ini, or wherever an absolute XDG_CONFIG_HOME points (see userFolder()).
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 

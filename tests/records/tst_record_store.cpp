@@ -110,28 +110,59 @@ private slots:
         QTEST(int(checkValue(name, std::int16_t(score))), "check");
     }
 
-    void recordIsFoundUnderAHomeNotInUtf8()
+    // Qt spells a name that is not UTF-8 with replacement characters, and takes a relative
+    // XDG_CONFIG_HOME as it is: the record would not be found, and a new folder would be made
+    // beside the real one, or under whatever folder the game was started from.
+    void recordIsFoundUnderTheRealHome_data()
     {
-        // Qt spells such a name with replacement characters: the record would not be found, and
-        // a new folder would be made beside the real one.
-        const QByteArray home = QFile::encodeName(m_dir.path()) + "/\xff",
-                         folder = home + "/.config";
-        QVERIFY(::mkdir(home, 0700) == 0 && ::mkdir(folder, 0700) == 0);
-        const QByteArray file = folder + "/YRM.ini";
+        QTest::addColumn<QByteArray>("home");   // under the test's folder
+        QTest::addColumn<QByteArray>("config"); // XDG_CONFIG_HOME
+        QTest::addColumn<QByteArray>("folder"); // where the record lies, under the test's folder
+        QTest::newRow("home not in UTF-8")
+            << QByteArray("/\xff") << QByteArray() << QByteArray("/\xff/.config");
+        QTest::newRow("XDG_CONFIG_HOME")
+            << QByteArray("/home") << QByteArray("/xdg") << QByteArray("/xdg");
+        QTest::newRow("XDG_CONFIG_HOME not in UTF-8")
+            << QByteArray("/home") << QByteArray("/x\xfe") << QByteArray("/x\xfe");
+        // The base-directory rules ignore a relative path.
+        QTest::newRow("relative XDG_CONFIG_HOME")
+            << QByteArray("/home") << QByteArray("xdg") << QByteArray("/home/.config");
+    }
+    void recordIsFoundUnderTheRealHome()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, folder);
+        QTemporaryDir dir;
+        const QByteArray top = QFile::encodeName(dir.path());
+        QVERIFY(::mkdir(top + home, 0700) == 0 && ::mkdir(top + folder, 0700) == 0);
+        const QByteArray file = top + folder + "/YRM.ini";
         FILE* out = std::fopen(file, "w");
         QVERIFY(out && std::fputs("[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=32\n", out) >= 0);
         std::fclose(out);
 
-        // No other test here looks at the environment: they all name their files.
-        qunsetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", home);
+        // No other test here looks at the environment or the current folder: they all name
+        // their files.
+        qputenv("HOME", top + home);
+        if (config.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", config.startsWith('/') ? top + config : config);
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
         RecordStore store;
         Record stored;
-        QVERIFY(store.load(stored).fileReadable && stored.holder == "abc");
-        QVERIFY(store.save(checkedRecord("new", 900)) && store.load(stored).fileReadable);
-        QCOMPARE(stored.holder, "new");
-        // Qt cannot name these to remove them.
-        QVERIFY(::unlink(file) == 0 && ::rmdir(folder) == 0 && ::rmdir(home) == 0);
+        const bool found = store.load(stored).fileReadable && stored.holder == "abc";
+        const bool saved = store.save(checkedRecord("new", 900)) &&
+                           store.load(stored).fileReadable && stored.holder == "new";
+        QVERIFY(QDir::setCurrent(started));
+        QVERIFY(found && saved);
+        // Nothing else was made. Qt cannot name these to remove them.
+        QVERIFY(::unlink(file) == 0 && ::rmdir(top + folder) == 0);
+        QVERIFY(::rmdir(top + home) == 0);
+        QVERIFY(
+            QDir(dir.path())
+                .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
     }
 
     void startUpAcceptsOnlyRecordsThatPassTheirCheck_data()

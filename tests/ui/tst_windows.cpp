@@ -27,6 +27,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHelpContentWidget>
@@ -35,7 +36,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
@@ -48,6 +51,12 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace gp;
 
@@ -132,6 +141,20 @@ std::unique_ptr<QTranslator> installLanguage(const QString& language)
         !QCoreApplication::installTranslator(english.get()))
         return nullptr;
     return english;
+}
+
+// The names in a folder as bytes, sorted; QDir leaves out those it cannot spell.
+QByteArrayList entriesOf(const QByteArray& folder)
+{
+    QByteArrayList names;
+    if (DIR* entries = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(entries))
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << QByteArray(entry->d_name);
+        ::closedir(entries);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 QString pageText(HelpViewer* viewer)
@@ -478,6 +501,50 @@ private slots:
         }
     }
 
+    // The help's cache goes under the real home, where the record goes too: not beside it under
+    // a name Qt spelled with replacement characters, nor under the folder the game started from.
+    void helpCacheLiesUnderTheRealHome_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArray>("cache"); // XDG_CACHE_HOME
+        QTest::newRow("home not in UTF-8") << QByteArray("/\xff") << QByteArray();
+        QTest::newRow("relative XDG_CACHE_HOME") << QByteArray("/home") << QByteArray("cache");
+    }
+    void helpCacheLiesUnderTheRealHome()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, cache);
+        QTemporaryDir dir;
+        const QByteArray top = QFile::encodeName(dir.path());
+        // QDir can neither list nor remove what it cannot spell.
+        const auto remove = qScopeGuard([&] {
+            QProcess::execute("rm", {"-rf", "--", dir.path()});
+        });
+        QVERIFY(::mkdir(top + home, 0700) == 0);
+        const QByteArray oldHome = qgetenv("HOME"), oldCache = qgetenv("XDG_CACHE_HOME");
+        const QString started = QDir::currentPath();
+        qputenv("HOME", top + home);
+        qputenv("XDG_CACHE_HOME", cache);
+        QVERIFY(QDir::setCurrent(dir.path()));
+        bool ready = false;
+        {
+            HelpViewer viewer(m_helpFile);
+            ready = viewer.isReady();
+        }
+        QVERIFY(QDir::setCurrent(started));
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CACHE_HOME", oldCache);
+        QVERIFY(ready);
+        QCOMPARE(entriesOf(top), QByteArrayList{home.sliced(1)}); // nothing beside the home
+        // Qt cannot spell the home's name; a descriptor of it can.
+        const int homeFd = ::open(top + home, O_PATH | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(homeFd >= 0);
+        const auto closeHome = qScopeGuard([homeFd] { ::close(homeFd); });
+        QVERIFY(QDirIterator(QStringLiteral("/proc/self/fd/%1/.cache").arg(homeFd), {"help-*.qhc"},
+                             QDir::Files, QDirIterator::Subdirectories)
+                    .hasNext());
+    }
+
     void viewerOpensOnlyItsOwnPages()
     {
         QTemporaryDir dir;
@@ -552,28 +619,53 @@ private slots:
     // Last: the catalogues installed here stay for the whole program.
     void languageFollowsTheDesktop_data()
     {
-        QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArrayList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<bool>("english");
-        const auto row = [](const char* name, const char* tags, QLocale::Language language,
-                            bool english) {
-            QTest::newRow(name) << QString::fromLatin1(tags).split(u',', Qt::SkipEmptyParts)
-                                << int(language) << english;
+        const auto row = [](const char* name, QByteArrayList environment, bool english) {
+            QTest::newRow(name) << environment << english;
         };
-        row("LANG=C.UTF-8", "C", QLocale::C, false);
-        row("LANG=ja_JP", "ja-JP,ja-Jpan-JP,ja", QLocale::Japanese, false);
-        row("LANG=en_US", "en-US,en-Latn-US,en", QLocale::English, true);
-        row("LANGUAGE=ja LANG=en_US", "ja,ja-Jpan-JP,ja-JP", QLocale::Japanese, false);
-        row("LANGUAGE=fr:ja LANG=fr_FR", "fr,fr-FR,ja,ja-JP", QLocale::French, false);
-        row("LANGUAGE=fr:en:ja", "fr,fr-FR,en,en-US,ja", QLocale::French, true);
-        row("LANG=de_DE", "de-DE,de-Latn-DE,de", QLocale::German, true);
-        row("Jamaican is not Japanese", "jam-JM,jam", QLocale::AnyLanguage, true);
+        row("nothing set", {"", "", "", ""}, false);
+        for (const char* c : {"C", "C.UTF-8", "POSIX"})
+            row(qPrintable(QStringLiteral("LANG=%1").arg(c)), {"", "", "", c}, false);
+        row("LANG=ja_JP.UTF-8", {"", "", "", "ja_JP.UTF-8"}, false);
+        row("LANG=en_US.UTF-8", {"", "", "", "en_US.UTF-8"}, true);
+        row("LANG=de_DE.UTF-8", {"", "", "", "de_DE.UTF-8"}, true);
+        row("Jamaican is not Japanese", {"", "", "", "jam_JM"}, true);
+        row("LANGUAGE=ja LANG=en_US", {"ja", "", "", "en_US.UTF-8"}, false);
+        row("LANGUAGE=en LANG=ja_JP", {"en", "", "", "ja_JP.UTF-8"}, true);
+        row("LANGUAGE=fr:ja LANG=fr_FR", {"fr:ja", "", "", "fr_FR.UTF-8"}, false);
+        row("LANGUAGE=fr:en_GB:ja", {"fr:en_GB:ja", "", "", "fr_FR.UTF-8"}, true);
+        // Neither English nor Japanese listed: the locale's language decides.
+        row("LANGUAGE=fr LANG=ja_JP", {"fr", "", "", "ja_JP.UTF-8"}, false);
+        row("LANGUAGE=fr LC_MESSAGES=ja_JP", {"fr", "", "ja_JP.UTF-8", "de_DE.UTF-8"}, false);
+        row("LANGUAGE=fr LANG=C.UTF-8", {"fr", "", "", "C.UTF-8"}, false);
+        row("LANGUAGE=fr LANG=C", {"fr", "", "", "C"}, false);
+        row("LANGUAGE=fr", {"fr", "", "", ""}, false);
+        row("LANGUAGE=fr LANG=fr_FR", {"fr", "", "", "fr_FR.UTF-8"}, true);
+        // LC_ALL outranks LC_MESSAGES, which outranks LANG.
+        row("LC_ALL=C LC_MESSAGES=en_US", {"", "C", "en_US.UTF-8", "en_US.UTF-8"}, false);
+        row("LC_ALL=en_US LANG=ja_JP", {"", "en_US.UTF-8", "", "ja_JP.UTF-8"}, true);
+        row("LC_MESSAGES=en_US LANG=ja_JP", {"", "", "en_US.UTF-8", "ja_JP.UTF-8"}, true);
     }
     void languageFollowsTheDesktop()
     {
-        QFETCH(QStringList, uiLanguages);
-        QFETCH(int, language);
-        const GameLanguage chosen = chooseGameLanguage(uiLanguages, QLocale::Language(language));
+        QFETCH(QByteArrayList, environment);
+        const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        QByteArrayList saved;
+        for (qsizetype i = 0; i < environment.size(); ++i) {
+            saved << qgetenv(names[i]);
+            if (environment[i].isEmpty())
+                qunsetenv(names[i]);
+            else
+                qputenv(names[i], environment[i]);
+        }
+        const GameLanguage chosen = chooseGameLanguage();
+        for (qsizetype i = 0; i < saved.size(); ++i) {
+            if (saved[i].isEmpty())
+                qunsetenv(names[i]);
+            else
+                qputenv(names[i], saved[i]);
+        }
         QTEST(chosen == GameLanguage::English, "english");
     }
 
