@@ -15,7 +15,18 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <chrono>
+#include <unistd.h>
+
 namespace gp {
+
+namespace {
+
+// How long the process may take to end after a termination signal before it is ended from
+// another thread; a second signal ends it at once.
+constexpr std::chrono::seconds kEndGrace{3};
+
+} // namespace
 
 int runApplication(int argc, char** argv)
 {
@@ -32,12 +43,21 @@ int runApplication(int argc, char** argv)
     MainController controller(state, window);
     QObject::connect(&controller, &MainController::programEnding, &app,
                      [] { QCoreApplication::exit(0); });
-    if (!controller.startUp())
-        return 0; // a refused record: the store stays as it is
+    // Before start-up: a signal while a start-up message is up ends the program as at any time.
     endProgramWithSession(controller);
+    const TerminationDeadline deadline(kEndGrace, [&controller] {
+        controller.saveFromAnotherThread();
+        ::_exit(0);
+    });
+    if (!controller.startUp())
+        return 0; // a refused record, or a signal: the store stays as it is
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
-    return app.exec();
+    const int status = app.exec();
+    // The record is saved; taking the windows down would wait for a display that may be frozen.
+    if (controller.endedUnasked())
+        ::_exit(status);
+    return status;
 }
 
 } // namespace gp

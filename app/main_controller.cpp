@@ -28,6 +28,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 namespace gp {
@@ -98,19 +99,21 @@ void MainController::endProgram()
 
 bool MainController::saveRecord(QString& failure)
 {
+    // Once: the program ends after it, and another thread may be saving for an event loop that
+    // was held up.
+    if (m_saveTaken.exchange(true))
+        return true;
     m_record.checkValue = checkValue(m_record);
-    return m_store->save(m_record, &failure);
+    const bool saved = m_store->save(m_record, &failure);
+    m_saveDone = true;
+    return saved;
 }
 
-void MainController::saveUnasked(bool screenAlive)
+void MainController::saveUnasked()
 {
     // A name typed into the new-record dialog counts as confirmed.
-    if (auto* dialog = m_window.findChild<NewRecordDialog*>()) {
-        if (screenAlive)
-            dialog->confirmName();
-        else
-            dialog->keepTypedName();
-    }
+    if (auto* dialog = m_window.findChild<NewRecordDialog*>())
+        dialog->keepTypedName();
     // No message box: nobody is there to close it.
     QString failure;
     if (!saveRecord(failure))
@@ -121,7 +124,15 @@ void MainController::endSession()
 {
     if (m_ending)
         return;
-    saveUnasked(true);
+    m_endedUnasked = true;
+    // During start-up nothing was played yet, and the record may be one that is being refused.
+    if (m_started) {
+        // The name is taken before any window is touched: with the display frozen, closing the
+        // dialog would wait for it.
+        saveUnasked();
+        if (auto* dialog = m_window.findChild<NewRecordDialog*>())
+            dialog->confirmName();
+    }
     endProgram();
 }
 
@@ -130,7 +141,24 @@ void MainController::saveOnExit()
     if (m_ending)
         return;
     m_ending = true;
-    saveUnasked(false);
+    if (m_started)
+        saveUnasked();
+}
+
+void MainController::saveFromAnotherThread()
+{
+    if (!m_started)
+        return;
+    if (!m_saveTaken.exchange(true)) {
+        // The dialog keeps the record's holder up to date as the name is typed.
+        m_record.checkValue = checkValue(m_record);
+        QString failure;
+        if (!m_store->save(m_record, &failure))
+            qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath(), failure)));
+        return;
+    }
+    for (int wait = 0; wait < 30 && !m_saveDone; ++wait)
+        QThread::msleep(100);
 }
 
 bool MainController::quit()
@@ -158,7 +186,11 @@ bool MainController::startUp()
     m_window.fitToPlayArea();
     stopGame();
     setUpFace(m_state, m_window);
-    return loadRecordAtStartUp();
+    // A signal while a message is up ends the program at once.
+    if (!loadRecordAtStartUp() || m_ending)
+        return false;
+    m_started = true;
+    return true;
 }
 
 bool MainController::loadRecordAtStartUp()

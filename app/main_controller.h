@@ -12,6 +12,7 @@
 #include "records/record.h"
 
 #include <QObject>
+#include <atomic>
 #include <memory>
 
 namespace gp {
@@ -53,6 +54,12 @@ public:
     // The process is ending by a way of its own (exit() called where it broke, the display
     // lost): saves the record unless that was done or refused already. Touches no window.
     void saveOnExit();
+    // Called from another thread when the process must end now and the event loop does not get
+    // there (a frozen display blocks it): saves the record as it stands, with the name typed so
+    // far, unless the event loop has taken the save on; then gives that a moment to finish.
+    void saveFromAnotherThread();
+    // True once the program ends by a signal or the session's end rather than by the player.
+    bool endedUnasked() const { return m_endedUnasked; }
 
     void startGame();
     void stopGame();
@@ -72,8 +79,8 @@ private:
     // and failure then says why.
     bool saveRecord(QString& failure);
     // The same with nobody there to answer: the name being typed counts, a failure goes to the
-    // log. screenAlive: the name dialog may still be closed.
-    void saveUnasked(bool screenAlive);
+    // log. Touches no window.
+    void saveUnasked();
     void endProgram();
     void showAbout();
 
@@ -90,6 +97,11 @@ private:
     std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
     bool m_ending = false;
+    bool m_endedUnasked = false;
+    // Read by the thread that makes sure the process ends.
+    std::atomic<bool> m_started = false;
+    std::atomic<bool> m_saveTaken = false;
+    std::atomic<bool> m_saveDone = false;
 };
 
 } // namespace gp

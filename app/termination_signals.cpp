@@ -11,7 +11,9 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <semaphore.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
@@ -27,10 +29,15 @@ int g_writeFd = -1;
 volatile std::sig_atomic_t g_pending = 0;
 std::array<struct sigaction, kHandledSignals.size()> g_previous{};
 std::array<bool, kHandledSignals.size()> g_installed{};
+// Counts the signals for the deadline's thread; posting is safe in a handler.
+sem_t g_arrivals;
+const bool g_arrivalsReady = ::sem_init(&g_arrivals, 0, 0) == 0;
 
 void onSignal(int signalNumber)
 {
     const int savedErrno = errno;
+    if (g_arrivalsReady)
+        ::sem_post(&g_arrivals);
     const char byte = char(signalNumber);
     // Non-blocking: with the pipe full, a signal is already pending anyway.
     if (g_writeFd < 0 || ::write(g_writeFd, &byte, 1) != 1)
@@ -106,6 +113,43 @@ void TerminationSignals::readPending()
         g_pending = 0;
         emit received(signalNumber);
     }
+}
+
+TerminationDeadline::TerminationDeadline(std::chrono::milliseconds grace, std::function<void()> end)
+    : m_end(std::move(end))
+{
+    if (!g_arrivalsReady)
+        return;
+    // Signals handled before this was there have had their ends.
+    while (::sem_trywait(&g_arrivals) == 0)
+        ;
+    m_thread = std::thread([this, grace] {
+        while (::sem_wait(&g_arrivals) != 0 && errno == EINTR)
+            ;
+        if (m_stopping)
+            return;
+        timespec until{};
+        ::clock_gettime(CLOCK_REALTIME, &until);
+        const auto ns = std::chrono::nanoseconds(grace).count() + until.tv_nsec;
+        until.tv_sec += time_t(ns / 1000000000);
+        until.tv_nsec = long(ns % 1000000000);
+        while (::sem_timedwait(&g_arrivals, &until) != 0 && errno == EINTR)
+            ;
+        if (!m_stopping)
+            m_end();
+    });
+}
+
+TerminationDeadline::~TerminationDeadline()
+{
+    if (!m_thread.joinable())
+        return;
+    m_stopping = true;
+    ::sem_post(&g_arrivals);
+    ::sem_post(&g_arrivals);
+    m_thread.join();
+    while (::sem_trywait(&g_arrivals) == 0)
+        ;
 }
 
 void ignoreFileSizeSignal()

@@ -6,6 +6,11 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
 class QSocketNotifier;
 class QTimer;
 
@@ -33,6 +38,24 @@ private:
     int m_readFd = -1;
     QSocketNotifier* m_notifier = nullptr;
     QTimer* m_poll = nullptr;
+};
+
+// The process's end made sure of when the event loop cannot get to a signal or the end is held up
+// (a frozen display blocks every call that waits for it). From the first termination signal on,
+// end is called on a thread of its own once the grace has passed or at a second signal, unless
+// this goes first. end must end the process.
+class TerminationDeadline
+{
+public:
+    TerminationDeadline(std::chrono::milliseconds grace, std::function<void()> end);
+    ~TerminationDeadline();
+    TerminationDeadline(const TerminationDeadline&) = delete;
+    TerminationDeadline& operator=(const TerminationDeadline&) = delete;
+
+private:
+    std::function<void()> m_end;
+    std::atomic<bool> m_stopping = false;
+    std::thread m_thread;
 };
 
 // A write beyond the file size limit (ulimit -f) then fails with EFBIG, which the save reports,

@@ -48,6 +48,9 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     m_nameBox->setGeometry(90, 68, 97, 28);
     m_nameBox->setFont(gameFont(FontFace::MsMincho, 12));
     m_nameBox->setValidator(new NameValidator(m_nameBox));
+    // The record holds the name as it is typed: a program that must end while the display is
+    // frozen saves it without asking the dialog.
+    connect(m_nameBox, &QLineEdit::textChanged, this, &NewRecordDialog::keepTypedName);
     setPaletteColor(m_nameBox, QPalette::Base, kNameBoxBackground);
 
     m_okButton = new QPushButton(tr("OK"), this);

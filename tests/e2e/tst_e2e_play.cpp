@@ -11,6 +11,7 @@
 #include "tests/support/test_files.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -239,8 +240,69 @@ private slots:
             expectRecordOfHana(displayLost ? 0 : 1000);
     }
 
+    // A stopped X server answers nothing: every call that waits for it blocks. The game still
+    // ends within ten seconds of a termination signal, and at once at a second one, with the
+    // record and the name typed so far saved.
+    void frozenDisplayEndsTheGameInTime_data()
+    {
+        QTest::addColumn<bool>("naming");
+        QTest::addColumn<int>("signalCount");
+        QTest::addColumn<int>("withinMs");
+        QTest::newRow("idle") << false << 1 << 10000;
+        QTest::newRow("naming") << true << 1 << 10000;
+        QTest::newRow("naming, signalled twice") << true << 2 << 2000;
+    }
+    void frozenDisplayEndsTheGameInTime()
+    {
+        QFETCH(bool, naming);
+        QFETCH(int, signalCount);
+        QFETCH(int, withinMs);
+        QProcess server;
+        const QByteArray display = startXServer(server);
+        QVERIFY(!display.isEmpty());
+        const auto driverDisplay =
+            qScopeGuard([old = std::exchange(g_display, display)] { g_display = old; });
+        const pid_t serverPid = pid_t(server.processId());
+        const auto thaw = qScopeGuard([serverPid] { ::kill(serverPid, SIGCONT); });
+        QVERIFY(writeBytes(recordFile(), "[GAL%20PORTRAIT]\nH_Name=\nH_Score=-1\nCheckFlag=0\n"));
+        if (naming) {
+            QVERIFY2(startAGame(), "no game started");
+            QRect dialog;
+            declareDone(dialog);
+            QVERIFY(xdotool(at(dialog.center()) + "type Hana"));
+        } else {
+            QVERIFY(launch());
+            QVERIFY(waitFor([&] { return windows().value(0).isValid(); }));
+        }
+        QTest::qWait(1000); // typed, drawn, and the text cursor blinking
+        QVERIFY(::kill(serverPid, SIGSTOP) == 0);
+        QTest::qWait(500);
+        QElapsedTimer ending;
+        ending.start();
+        for (int i = 0; i < signalCount; ++i) {
+            QTest::qWait(i * 200);
+            QVERIFY(::kill(pid_t(m_game->processId()), SIGTERM) == 0);
+        }
+        QVERIFY2(m_game->waitForFinished(withinMs + 1000) && ending.elapsed() < withinMs,
+                 qPrintable(QStringLiteral("still running after %1 ms").arg(ending.elapsed())));
+        QCOMPARE(m_game->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_game->exitCode(), 0);
+        if (naming)
+            expectRecordOfHana(0);
+        else
+            QCOMPARE(recordIn(recordFile()), std::pair(QString(), -1));
+    }
+
+    void refusesAnEditedRecord_data()
+    {
+        QTest::addColumn<bool>("terminated"); // rather than the message answered
+        QTest::newRow("answered") << false;
+        // Nothing is lost then; the game ends as it does at any other time.
+        QTest::newRow("terminated while the message is up") << true;
+    }
     void refusesAnEditedRecord()
     {
+        QFETCH(bool, terminated);
         // A genuine record of 1000 points by "Hana", its check value edited.
         const QByteArray stored = "[GAL%20PORTRAIT]\nH_Name=Hana\nH_Score=1000\nCheckFlag=" +
                                   QByteArray::number(asciiCheckValue("Hana", 1000) + 1) + '\n';
@@ -261,7 +323,10 @@ private slots:
         const QPoint off = box.center() - window.center();
         QVERIFY2(qAbs(off.x()) < 40 && qAbs(off.y()) < 40,
                  qPrintable(QStringLiteral("box off centre by %1,%2").arg(off.x()).arg(off.y())));
-        QVERIFY(xdotool(at(box.center()) + "key Return"));
+        if (terminated)
+            QVERIFY(::kill(pid_t(m_game->processId()), SIGTERM) == 0);
+        else
+            QVERIFY(xdotool(at(box.center()) + "key Return"));
         expectCleanExit();
         QCOMPARE(readBytes(recordFile()), stored);
         QCOMPARE(QFileInfo(recordFile()).lastModified(), written);
