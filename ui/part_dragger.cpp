@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -63,7 +64,9 @@ protected:
     {
         switch (event->type()) {
         case QEvent::KeyPress:
-            return inWindow(watched) && m_keyPressed(static_cast<QKeyEvent*>(event));
+            // The menu bar's keys stay its own: with Alt it has taken the focus to be steered.
+            return inWindow(watched) && !qobject_cast<QMenuBar*>(watched) &&
+                   m_keyPressed(static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
@@ -106,7 +109,7 @@ PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state != Qt::ApplicationActive)
-                    cancel();
+                    focusLost();
             });
     m_window.setPartDragger(this);
 }
@@ -150,6 +153,9 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::WindowDeactivate:
+        if (watched == &m_window)
+            focusLost();
+        break;
     case QEvent::Hide:
         if (watched == &m_window)
             cancel();
@@ -158,6 +164,14 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+void PartDragger::focusLost()
+{
+    // The mouse's carry ends with the button that another window may now take; the keys' carry
+    // goes on when the focus comes back.
+    if (m_carrying && !m_byKeyboard)
+        putBack();
 }
 
 bool PartDragger::press(QWidget* pressed, QMouseEvent* event)

@@ -61,6 +61,8 @@ private:
     void reportAt(const QPointF& areaPos);
     void dropAt(const QPointF& areaPos);
     void putBack();
+    // Another window took the focus.
+    void focusLost();
     bool keyPressed(QKeyEvent* event);
     // Tells a screen reader what became of the carried part.
     void announce(const QString& text);

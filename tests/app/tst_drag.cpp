@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -205,6 +207,69 @@ private slots:
             byKeys.places,
             (QList<QPointF>{{465, 55}, {465, 55}, {465, 100}, {465, 175}, {202, 215}, {204, 271}}));
         QCOMPARE(play(script, false), byKeys);
+    }
+
+    // Another window takes the focus and gives it back. A carry by the keys does not depend on
+    // the pointer and goes on; one by the mouse is ended, the part put back, and that is told.
+    void focusLossEndsOnlyAMouseCarry_data()
+    {
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("by keys") << true;
+        QTest::newRow("by the mouse") << false;
+    }
+    void focusLossEndsOnlyAMouseCarry()
+    {
+        QFETCH(bool, byKeys);
+        QWidget* keys = f->window->statusFrame()->doneButton();
+        f->controller->startGame();
+        if (byKeys)
+            QTest::keyClick(keys, '2');
+        else
+            QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(f->state.dragging);
+        for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent focus(type);
+            QApplication::sendEvent(f->window.get(), &focus);
+        }
+        QCOMPARE(f->state.dragging, byKeys);
+        QCOMPARE(f->spoken.last(), byKeys ? "左眉を持ちました" : "左眉を置きました");
+        QTest::keyClick(keys, Qt::Key_Down);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QVERIFY(!f->state.dragging && !QApplication::overrideCursor());
+        QCOMPARE(partPos(1), byKeys ? QPointF(465, 60) : QPointF(465, 55));
+        QCOMPARE(f->spoken.last(), "左眉を置きました");
+        f->spoken.clear();
+        f->controller->hintTick();
+        QCOMPARE(f->spoken, QStringList());
+    }
+
+    // Alt hands the keys to the menu bar during a carry too, and the carry waits for the menu.
+    void altOpensTheMenusDuringAKeyCarry()
+    {
+        QWidget* keys = f->window->statusFrame()->doneButton();
+        f->controller->startGame();
+        QTest::keyClick(keys, '2');
+        for (int round = 0; round < 2; ++round) {
+            QTest::keyClick(keys, Qt::Key_Alt, Qt::AltModifier);
+            auto* bar = f->window->menuBar();
+            QTRY_VERIFY(bar->hasFocus());
+            const QPointF before = partPos(1);
+            QTest::keyClick(bar, Qt::Key_Down);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY2(menu, "no menu open");
+            QCOMPARE(menu, bar->actions().first()->menu());
+            QCOMPARE(partPos(1), before);
+            menu->close();
+            QTest::keyClick(bar, Qt::Key_Escape);
+            QTRY_VERIFY(!bar->hasFocus());
+            // The carry went on; after it, Alt works at its first press as well.
+            if (round == 0) {
+                QVERIFY(f->state.dragging);
+                QTest::keyClick(keys, Qt::Key_Down);
+                QTest::keyClick(keys, Qt::Key_Return);
+                QCOMPARE(partPos(1), QPointF(465, 60));
+            }
+        }
     }
 
     // Keys play only during a game; while they carry a part the pointer stays hidden and mouse
