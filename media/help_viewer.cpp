@@ -209,11 +209,18 @@ void HelpViewer::openHelpFile()
         return;
     }
     m_browser->setHelpEngine(m_engine);
-    // Contents and keywords of the pages in the game's language only.
-    const QString language = pageLanguage();
-    if (!m_engine->customFilters().contains(language))
-        m_engine->addCustomFilter(language, {language});
-    m_engine->setCurrentFilter(language);
+    // Contents and keywords of the pages in the game's language only; a help file without them
+    // shows those of the language it has rather than nothing at all.
+    QStringList languages;
+    for (const QStringList& set : m_engine->filterAttributeSets(m_namespace))
+        languages += set;
+    m_language = pageLanguage();
+    if (!languages.contains(m_language) && !languages.isEmpty())
+        m_language =
+            languages.contains(QLatin1String("ja")) ? QStringLiteral("ja") : languages.first();
+    if (!m_engine->customFilters().contains(m_language))
+        m_engine->addCustomFilter(m_language, {m_language});
+    m_engine->setCurrentFilter(m_language);
 }
 
 bool HelpViewer::registerHelpFile(QHelpEngine* engine) const
@@ -261,9 +268,8 @@ QUrl HelpViewer::pageUrl(const QString& page) const
 {
     // The Japanese pages lie at the top of the help file, those of another language in a folder
     // named after it.
-    const QString language = pageLanguage();
     const QString folder =
-        language == QLatin1String("ja") ? QString() : language + QLatin1Char('/');
+        m_language == QLatin1String("ja") ? QString() : m_language + QLatin1Char('/');
     return QUrl(QStringLiteral("qthelp://%1/doc/%2%3").arg(m_namespace, folder, page));
 }
 

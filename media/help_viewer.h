@@ -65,6 +65,7 @@ private:
 
     QString m_helpFile;
     QString m_namespace;
+    QString m_language; // of the pages shown
     QHelpEngine* m_engine = nullptr;
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_searchBox = nullptr;

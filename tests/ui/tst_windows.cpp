@@ -38,6 +38,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
@@ -482,6 +483,54 @@ private slots:
         QTest::keyClick(searchBox, Qt::Key_Return);
         QTEST(viewer->currentPage().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority),
               "keywordPage");
+    }
+
+    // A help file with the pages of one language only shows those, whatever the game's language,
+    // rather than a blank page, contents and index.
+    void helpInOneLanguageShowsItsPages_data()
+    {
+        QTest::addColumn<QString>("kept"); // the language of the help file's pages
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("Japanese pages, English game") << "ja"
+                                                      << "en"
+                                                      << "GAL PORTRAIT ヘルプ";
+        QTest::newRow("English pages, Japanese game") << "en"
+                                                      << ""
+                                                      << "GAL PORTRAIT Help";
+    }
+    void helpInOneLanguageShowsItsPages()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, language);
+        QFETCH(QString, heading);
+        QTemporaryDir dir;
+        const QDir project = QFileInfo(GP_TEST_HELP_PROJECT).dir();
+        for (QDirIterator it(project.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString to = dir.filePath(project.relativeFilePath(it.next()));
+            QVERIFY(QDir().mkpath(QFileInfo(to).path()) && QFile::copy(it.filePath(), to));
+        }
+        const QString qhp = dir.filePath(QFileInfo(GP_TEST_HELP_PROJECT).fileName());
+        QString text = QString::fromUtf8(readBytes(qhp));
+        const QRegularExpression section(
+            "<filterSection>\\s*<filterAttribute>(\\w+)</filterAttribute>.*?</filterSection>",
+            QRegularExpression::DotMatchesEverythingOption);
+        for (const QRegularExpressionMatch& m : section.globalMatch(text))
+            if (m.captured(1) != kept)
+                text.remove(m.captured(0));
+        QVERIFY(QFile::remove(qhp) && writeBytes(qhp, text.toUtf8()));
+        const QString helpFile = dir.filePath("one.hlp");
+        QCOMPARE(QProcess::execute(GP_TEST_HELP_GENERATOR, {qhp, "-o", helpFile}), 0);
+
+        const auto translator = installLanguage(language);
+        HelpViewer viewer(helpFile);
+        viewer.showContents();
+        QVERIFY2(viewer.isReady(), qPrintable(pageText(&viewer)));
+        QVERIFY2(pageText(&viewer).startsWith(heading), qPrintable(pageText(&viewer)));
+        QTRY_VERIFY(viewer.findChild<QHelpContentWidget*>("contents")->model()->rowCount() > 0);
+        QTRY_COMPARE(viewer.findChild<QHelpIndexWidget*>("keywordIndex")->model()->rowCount(),
+                     keywordsInProject(kept));
     }
 
     void unusableFileIsExplainedOnThePage()
