@@ -149,6 +149,10 @@
         <source>保存すると、記録のファイルが大きさの上限 (4 MiB) を超えます。</source>
         <translation>Saving would take the record file past its size limit (4 MiB).</translation>
     </message>
+    <message>
+        <source>記録のファイルを最後まで書き込めません (%1)。</source>
+        <translation>The record file cannot be written in full (%1).</translation>
+    </message>
 </context>
 <context>
     <name>gp::AboutDialog</name>

@@ -6,6 +6,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
+
+#include <utility>
 
 namespace gp {
 
@@ -24,6 +27,9 @@ public:
         setGeometry(0, 0, 0, 0);
     }
 };
+
+// How long the kept texts wait after a screen reader has connected.
+constexpr int kSettleMs = 500;
 
 QAccessibleInterface* noticeAccessible(const QString& className, QObject* object)
 {
@@ -47,6 +53,12 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setGeometry(0, 0, 0, 0);
     for (QWidget*& notice : m_notices)
         notice = new Notice(this);
+    QAccessible::installActivationObserver(this);
+}
+
+Announcer::~Announcer()
+{
+    QAccessible::removeActivationObserver(this);
 }
 
 void Announcer::announce(const QString& text)
@@ -55,7 +67,28 @@ void Announcer::announce(const QString& text)
     QWidget* notice = m_notices[m_next];
     m_next = (m_next + 1) % m_notices.size();
     notice->setAccessibleName(text);
-    if (QAccessible::isActive()) {
+    if (!QAccessible::isActive()) {
+        m_kept.removeOne(notice);
+        m_kept.append(notice);
+        return;
+    }
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void Announcer::accessibilityActiveChanged(bool active)
+{
+    // The bridge turns active before the screen reader has taken the program in; told at once,
+    // the kept texts would go unheard.
+    if (active && !m_kept.isEmpty())
+        QTimer::singleShot(kSettleMs, this, &Announcer::tellKept);
+}
+
+void Announcer::tellKept()
+{
+    if (!QAccessible::isActive())
+        return;
+    for (QWidget* notice : std::exchange(m_kept, {})) {
         QAccessibleEvent shown(notice, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }

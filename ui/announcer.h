@@ -11,18 +11,23 @@
 // kept, taken in turn, and texts that follow each other closely are all heard. The widgets have
 // no size and take no input.
 
+#include <QAccessible>
 #include <QString>
 #include <QWidget>
 #include <array>
 
 namespace gp {
 
-class Announcer : public QWidget
+//
+// A screen reader connects to the program only once its event loop runs: what is announced
+// before (the messages at start-up) is kept and told once it has connected.
+class Announcer : public QWidget, private QAccessible::ActivationObserver
 {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent);
+    ~Announcer() override;
 
     void announce(const QString& text);
 
@@ -30,8 +35,12 @@ signals:
     void announced(const QString& text);
 
 private:
+    void accessibilityActiveChanged(bool active) override;
+    void tellKept();
+
     std::array<QWidget*, 8> m_notices{};
     std::size_t m_next = 0;
+    QList<QWidget*> m_kept; // announced before a screen reader was there, oldest first
 };
 
 } // namespace gp

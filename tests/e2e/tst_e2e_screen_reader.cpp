@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTime>
 
@@ -284,6 +285,21 @@ private slots:
         QVERIFY2(heard, qPrintable(hint));
         game->kill();
         game->waitForFinished();
+    }
+
+    // A message at start-up is spoken as every later one is, though the program has only just
+    // come up.
+    void speaksAStartUpMessage()
+    {
+        const QString record = path("home/.config/YRM.ini");
+        QVERIFY(writeBytes(record, "[GAL%20PORTRAIT]\nH_Name=abc\nCheckFlag=33\n"));
+        const auto fresh = qScopeGuard([record] { QFile::remove(record); });
+        QProcess* game = startHelper(m_started, m_env, g_program, {});
+        QVERIFY(game);
+        QVERIFY2(next(QStringLiteral("YRM.INIファイルが不正です。"), 20000), "not spoken");
+        QVERIFY(keys("Return"));
+        QVERIFY(game->waitForFinished(kTimeoutMs));
+        QCOMPARE(game->exitCode(), 0);
     }
 
     void playsAGameByEar()
