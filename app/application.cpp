@@ -13,8 +13,10 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <unistd.h>
 
@@ -38,26 +40,29 @@ int runApplication(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.galportrait.galportrait"));
     installTranslations(app, chooseGameLanguage());
 
+    // Until the event loop is left, the record may still have to be saved; after, taking the
+    // windows down may still wait on a frozen display. The deadline covers both, so it goes last.
+    std::atomic<MainController*> unsaved = nullptr;
+    const TerminationDeadline deadline(kEndGrace, [&unsaved] {
+        if (MainController* controller = unsaved.load())
+            controller->saveFromAnotherThread();
+        ::_exit(0);
+    });
+
     GameState state;
     MainWindow window;
     MainController controller(state, window);
+    unsaved = &controller;
+    const auto saved = qScopeGuard([&unsaved] { unsaved = nullptr; });
     QObject::connect(&controller, &MainController::programEnding, &app,
                      [] { QCoreApplication::exit(0); });
     // Before start-up: a signal while a start-up message is up ends the program as at any time.
     endProgramWithSession(controller);
-    const TerminationDeadline deadline(kEndGrace, [&controller] {
-        controller.saveFromAnotherThread();
-        ::_exit(0);
-    });
     if (!controller.startUp())
         return 0; // a refused record, or a signal: the store stays as it is
     // Seven icon sizes are read for the window manager; that can wait for the first frame.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(programIcon()); });
-    const int status = app.exec();
-    // The record is saved; taking the windows down would wait for a display that may be frozen.
-    if (controller.endedUnasked())
-        ::_exit(status);
-    return status;
+    return app.exec();
 }
 
 } // namespace gp

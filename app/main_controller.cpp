@@ -124,7 +124,6 @@ void MainController::endSession()
 {
     if (m_ending)
         return;
-    m_endedUnasked = true;
     // During start-up nothing was played yet, and the record may be one that is being refused.
     if (m_started) {
         // The name is taken before any window is touched: with the display frozen, closing the

@@ -58,8 +58,6 @@ public:
     // there (a frozen display blocks it): saves the record as it stands, with the name typed so
     // far, unless the event loop has taken the save on; then gives that a moment to finish.
     void saveFromAnotherThread();
-    // True once the program ends by a signal or the session's end rather than by the player.
-    bool endedUnasked() const { return m_endedUnasked; }
 
     void startGame();
     void stopGame();
@@ -97,7 +95,6 @@ private:
     std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
     bool m_ending = false;
-    bool m_endedUnasked = false;
     // Read by the thread that makes sure the process ends.
     std::atomic<bool> m_started = false;
     std::atomic<bool> m_saveTaken = false;
