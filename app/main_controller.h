@@ -9,7 +9,7 @@
 
 #include "game/game_services.h"
 #include "game/game_state.h"
-#include "records/record.h"
+#include "game/record.h"
 
 #include <QObject>
 #include <memory>

@@ -6,7 +6,7 @@
 
 #include "media/cue_player.h"
 #include "media/sdl_audio_output.h"
-#include "records/new_record_dialog.h"
+#include "ui/new_record_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 #include "ui/status_frame.h"

@@ -5,7 +5,7 @@
 #include "game/drag_rules.h"
 
 #include "game/face_geometry.h"
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 namespace gp {
 

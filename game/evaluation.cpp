@@ -4,7 +4,7 @@
 
 #include "game/evaluation.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 #include <array>
 #include <cmath>

@@ -6,7 +6,7 @@
 
 #include "game/evaluation.h"
 #include "game/face_setup.h"
-#include "game/rounding.h"
+#include "base/rounding.h"
 #include "game/scoring.h"
 
 #include <cmath>

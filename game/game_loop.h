@@ -11,7 +11,7 @@
 #include "game/game_board.h"
 #include "game/game_services.h"
 #include "game/game_state.h"
-#include "records/record.h"
+#include "game/record.h"
 
 #include <QObject>
 #include <QTimer>

@@ -5,7 +5,7 @@
 #include "media/sdl_audio_output.h"
 
 #include "media/wave_check.h"
-#include "records/plain_file.h"
+#include "base/plain_file.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

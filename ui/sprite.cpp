@@ -4,7 +4,7 @@
 
 #include "ui/sprite.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 #include <QPainter>
 

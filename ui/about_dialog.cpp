@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/about_dialog.h"
+#include "ui/about_dialog.h"
 
 #include "ui/art.h"
 #include "ui/colors.h"

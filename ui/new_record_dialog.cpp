@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/new_record_dialog.h"
+#include "ui/new_record_dialog.h"
 
 #include "records/name_validator.h"
 #include "records/record_name.h"

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/help_viewer.h"
+#include "ui/help_viewer.h"
 
-#include "media/help_browser.h"
-#include "media/help_menu.h"
-#include "records/plain_file.h"
+#include "ui/help_browser.h"
+#include "ui/help_menu.h"
+#include "base/plain_file.h"
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
