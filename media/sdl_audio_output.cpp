@@ -4,10 +4,10 @@
 
 #include "media/sdl_audio_output.h"
 
-#include "media/wave_check.h"
 #include "base/plain_file.h"
+#include "media/wave_check.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -40,7 +40,8 @@ std::chrono::milliseconds lengthOf(qsizetype bytes)
 
 } // namespace
 
-SdlAudioOutput::SdlAudioOutput(std::chrono::milliseconds idleClose)
+SdlAudioOutput::SdlAudioOutput(std::function<void()> beep, std::chrono::milliseconds idleClose)
+    : m_beep(std::move(beep))
 {
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(idleClose);
@@ -76,7 +77,8 @@ bool SdlAudioOutput::play(const QString& path, PlayMode mode)
 
 void SdlAudioOutput::beep()
 {
-    QApplication::beep();
+    if (m_beep)
+        m_beep();
 }
 
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const

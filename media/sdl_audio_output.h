@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace gp {
@@ -21,7 +22,9 @@ namespace gp {
 class SdlAudioOutput : public AudioOutput
 {
 public:
-    explicit SdlAudioOutput(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
+    // beep: the desktop's default sound, for a cue that cannot be played; none when empty.
+    explicit SdlAudioOutput(std::function<void()> beep = {},
+                            std::chrono::milliseconds idleClose = std::chrono::seconds(3));
     ~SdlAudioOutput() override;
     SdlAudioOutput(const SdlAudioOutput&) = delete;
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
@@ -40,6 +43,7 @@ private:
     void waitUntilHeard(std::chrono::milliseconds length);
     void closeIfSilent();
 
+    std::function<void()> m_beep;
     quint32 m_device = 0;
     bool m_subsystemUp = false;
     bool m_unavailable = false;

@@ -61,11 +61,6 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     m_nameBox->setFocus();
 }
 
-QString NewRecordDialog::scoreCaption(std::int16_t score)
-{
-    return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
-}
-
 void NewRecordDialog::keepTypedName()
 {
     m_record.holder = trimName(m_nameBox->text());
@@ -74,7 +69,6 @@ void NewRecordDialog::keepTypedName()
 void NewRecordDialog::confirmName()
 {
     keepTypedName();
-    emit recordNamed(m_record.holder, scoreCaption(m_record.score));
     accept();
 }
 

@@ -5,7 +5,7 @@
 #include "ui/part_dragger.h"
 
 #include "game/drag_rules.h"
-#include "game/face_geometry.h"
+#include "game/game_model.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
 #include "ui/main_window.h"
@@ -92,8 +92,8 @@ constexpr double kStep = 5;
 
 } // namespace
 
-PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
-    : QObject(parent), m_window(window), m_rules(rules)
+PartDragger::PartDragger(MainWindow& window, GameModel& model, QObject* parent)
+    : QObject(parent), m_window(window), m_model(model)
 {
     for (int part = 0; part < kPartCount; ++part) {
         m_window.part(GirlA, part)->installEventFilter(this);
@@ -108,13 +108,11 @@ PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
                 if (state != Qt::ApplicationActive)
                     cancel();
             });
-    m_window.setPartDragger(this);
 }
 
 PartDragger::~PartDragger()
 {
     cancel();
-    m_window.setPartDragger(nullptr);
 }
 
 void PartDragger::cancel()
@@ -179,7 +177,7 @@ bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
 
 bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard)
 {
-    if (!m_rules.pressPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+    if (!m_model.pressPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
                            float(grab.y() * kGrabUnitsPerPixel)))
         return false;
 
@@ -189,7 +187,8 @@ bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard
     m_part = part;
     m_grab = grab;
     const Sprite* sprite = m_window.part(girl, part);
-    m_keyPoint = QPointF(sprite->left(), sprite->top()) + grab;
+    const PartRect& place = m_model.partRect(girl, part);
+    m_keyPoint = QPointF(place.left, place.top) + grab;
     if (!sprite->dragIcon().isNull()) {
         QApplication::setOverrideCursor(QCursor(sprite->dragIcon(), 0, 0));
         m_cursorHidden = true;
@@ -234,13 +233,13 @@ void PartDragger::reportAt(const QPointF& local)
     const Target t = targetAt(local);
     switch (t.zone) {
     case PointerZone::Part:
-        m_rules.pointerOverPart(t.part);
+        m_model.pointerOverPart(t.part);
         break;
     case PointerZone::Cover:
-        m_rules.pointerOverCover(float(t.pos.x()), float(t.pos.y()));
+        m_model.pointerOverCover(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::PlayArea:
-        m_rules.pointerOverPlayArea(float(t.pos.x()), float(t.pos.y()));
+        m_model.pointerOverPlayArea(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
         break;
@@ -255,12 +254,12 @@ void PartDragger::dropAt(const QPointF& local)
     cancel();
     switch (t.zone) {
     case PointerZone::Part:
-        m_rules.dropOnPart(girl, t.part, float(t.pos.x() * kGrabUnitsPerPixel),
+        m_model.dropOnPart(girl, t.part, float(t.pos.x() * kGrabUnitsPerPixel),
                            float(t.pos.y() * kGrabUnitsPerPixel));
         break;
     case PointerZone::Cover:
     case PointerZone::PlayArea:
-        m_rules.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
+        m_model.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
         // Nothing there takes the drop: the part stays and is still being dragged.
@@ -277,7 +276,7 @@ void PartDragger::putBack()
     const int part = m_part;
     const QPointF grab = m_grab;
     cancel();
-    m_rules.dropOnPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+    m_model.dropOnPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
                        float(grab.y() * kGrabUnitsPerPixel));
     announce(tr("%1を置きました").arg(m_window.part(girl, part)->accessibleName()));
 }
@@ -292,7 +291,7 @@ bool PartDragger::keyPressed(QKeyEvent* event)
     if (!m_carrying) {
         if (key < Qt::Key_1 || key > Qt::Key_6)
             return false;
-        m_girl = m_window.isGirlChosen(GirlA) ? GirlA : GirlB;
+        m_girl = m_model.chosenGirl();
         const Sprite* sprite = m_window.part(m_girl, key - Qt::Key_1);
         // A press in the middle of the image, in whole pixels as a pointer would press it: a part
         // under the cover is out of reach, and a part lying over it is taken instead.

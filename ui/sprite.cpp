@@ -20,28 +20,9 @@ void Sprite::setPicture(const QString& name, QSize size, bool opaque)
     update();
 }
 
-void Sprite::setLeft(float left)
-{
-    m_left = left;
-    place();
-}
-
-void Sprite::setTop(float top)
-{
-    m_top = top;
-    place();
-}
-
 void Sprite::moveTo(float left, float top)
 {
-    m_left = left;
-    m_top = top;
-    place();
-}
-
-void Sprite::place()
-{
-    move(roundHalfEven(m_left), roundHalfEven(m_top));
+    move(roundHalfEven(left), roundHalfEven(top));
 }
 
 void Sprite::paintEvent(QPaintEvent*)

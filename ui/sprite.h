@@ -4,8 +4,8 @@
 
 #pragma once
 
-// A picture shown at its own size: a face part, a complete face, the drag icon. Its place is kept
-// in single precision as the game computes it; the screen shows the nearest whole pixel.
+// A picture shown at its own size: a face part, a complete face, the drag icon. The game places it
+// in single precision; it is shown at the nearest whole pixel.
 
 #include "ui/art.h"
 
@@ -26,10 +26,6 @@ public:
     void setPicture(const QString& name, QSize size, bool opaque = true);
     const QPixmap& picture() const { return m_picture.get(); }
 
-    float left() const { return m_left; }
-    float top() const { return m_top; }
-    void setLeft(float left);
-    void setTop(float top);
     void moveTo(float left, float top);
 
     // The picture shown in place of the pointer while this control is dragged; empty means the
@@ -41,12 +37,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void place();
-
     LazyPicture m_picture;
     QPixmap m_dragIcon;
-    float m_left = 0;
-    float m_top = 0;
 };
 
 } // namespace gp

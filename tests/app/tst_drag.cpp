@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/drag_rules.h"
+#include "base/rounding.h"
 #include "game_fixture.h"
 #include "tests/support/gui_test_main.h"
 #include "ui/part_dragger.h"
@@ -19,12 +19,17 @@ class TestDrag : public QObject
     Q_OBJECT
 
     std::unique_ptr<GameFixture> f;
-    DragRules& drag() { return f->controller->dragRules(); }
+    GameModel& drag() { return f->model; }
     QPointF nosePos() const { return partPos(4); }
+    // Where the model keeps girl A's part; the window shows it at the nearest whole pixel.
     QPointF partPos(int part) const
     {
-        return {f->window->part(GirlA, part)->left(), f->window->part(GirlA, part)->top()};
+        const PartRect& place = f->model.partRect(GirlA, part);
+        const QPoint shown(roundHalfEven(place.left), roundHalfEven(place.top));
+        return f->window->part(GirlA, part)->pos() == shown ? QPointF(place.left, place.top)
+                                                            : QPointF(-1e6, -1e6);
     }
+    bool carrying() const { return f->model.carriedPart() >= 0; }
 
     struct Outcome
     {
@@ -40,8 +45,8 @@ class TestDrag : public QObject
     Outcome play(const QString& script, bool byKeyboard)
     {
         f = std::make_unique<GameFixture>();
-        f->controller->record().score = -1;
-        f->controller->startGame();
+        f->holdRecord(QStringLiteral("Todo"), -1);
+        f->model.startGame();
         QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
         QWidget* area = f->window->playArea(GirlA);
         Sprite* held = nullptr;
@@ -56,7 +61,7 @@ class TestDrag : public QObject
         for (QChar c : script) {
             const int i = int(keyed.indexOf(c));
             if (c == u't')
-                f->controller->hintTick();
+                f->model.hintTick();
             if (c == u't' || c == u' ')
                 continue;
             if (c.isDigit()) {
@@ -79,7 +84,7 @@ class TestDrag : public QObject
                 QTest::mouseMove(area, at);
         }
         QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
-        Outcome outcome{f->spoken, {}, f->state.score};
+        Outcome outcome{f->spoken, {}, f->model.score()};
         for (int part = 0; part < kPartCount; ++part)
             outcome.places << partPos(part);
         return outcome;
@@ -117,7 +122,7 @@ private slots:
         QFETCH(bool, playing);
         QFETCH(int, onto);
         QFETCH(QPointF, at);
-        f->controller->startGame();
+        f->model.startGame();
         QVERIFY(drag().pressPart(GirlA, 4, 240, 480));
         if (!playing)
             f->window->actions().stop->trigger();
@@ -126,7 +131,7 @@ private slots:
         else if (onto < kPartCount)
             drag().dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
         QTEST(nosePos(), "expected");
-        QCOMPARE(f->state.dragging, !playing || onto == kPartCount);
+        QCOMPARE(carrying(), !playing || onto == kPartCount);
     }
 
     // The worked example through real mouse events: press on the nose, carry it over the cover,
@@ -134,15 +139,15 @@ private slots:
     // when the game ends or when the window loses the focus.
     void pointerHiddenOnlyWhileCarrying()
     {
-        f->controller->startGame();
+        f->model.startGame();
         QWidget* cover = f->window->cover(0);
         QTest::mousePress(f->window->part(GirlA, 4), Qt::LeftButton, {}, QPoint(16, 32));
-        QVERIFY(f->state.dragging && QApplication::overrideCursor());
+        QVERIFY(carrying() && QApplication::overrideCursor());
         QTest::mouseMove(cover, QPoint(100, 80));
         QCOMPARE(f->window->pointerXLabel()->text(), QStringLiteral("100"));
         QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
         QCOMPARE(nosePos(), QPointF(184, 118));
-        QVERIFY(!f->state.dragging && !QApplication::overrideCursor());
+        QVERIFY(!carrying() && !QApplication::overrideCursor());
         // Under the cover now: the pointer finds the cover, not the nose.
         QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
 
@@ -150,7 +155,7 @@ private slots:
         QVERIFY(QApplication::overrideCursor());
         f->window->statusFrame()->doneButton()->click();
         QVERIFY(!QApplication::overrideCursor());
-        f->controller->startGame();
+        f->model.startGame();
         QTest::mousePress(f->window->part(GirlA, 2), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(QApplication::overrideCursor());
         QEvent deactivate(QEvent::WindowDeactivate);
@@ -162,8 +167,8 @@ private slots:
     // the cover would be, follows it.
     void debugModeShowsAnOutlineForOneGame()
     {
-        f->state.debugNextGame = true;
-        f->controller->startGame();
+        f->model.requestDebugGame();
+        f->model.startGame();
         QVERIFY(!f->window->cover(0)->isVisible());
         f->window->cover(0)->show(); // make sure the outline lies above a shown cover
         QTest::mousePress(f->window->part(GirlA, 5), Qt::LeftButton, {}, QPoint(4, 6));
@@ -181,7 +186,7 @@ private slots:
         QVERIFY(!outline->isVisible());
         QCOMPARE(f->window->part(GirlA, 5)->pos(), QPoint(96, 84));
         f->window->actions().stop->trigger();
-        f->controller->startGame();
+        f->model.startGame();
         QVERIFY(f->window->cover(0)->isVisible());
         QVERIFY(!f->window->part(GirlA, 0)->dragIcon().isNull());
     }
@@ -214,28 +219,28 @@ private slots:
         QWidget* keys = f->window->statusFrame()->doneButton();
         QTest::keyClick(keys, '2');
         QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
-        QVERIFY(!f->state.dragging && f->state.grabOffsetX == 0 && f->spoken.isEmpty());
+        QVERIFY(!carrying() && f->spoken.isEmpty());
 
-        f->controller->startGame();
+        f->model.startGame();
         QTest::keyClick(keys, '2');
         QVERIFY(QApplication::overrideCursor());
         QTest::mouseClick(f->window->part(GirlA, 3), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseClick(keys, Qt::LeftButton);
-        QVERIFY(f->state.gameRunning);
-        QCOMPARE(f->state.draggedPart, 1);
+        QCOMPARE(f->model.phase(), Phase::Running);
+        QCOMPARE(f->model.carriedPart(), 1);
         QTest::keyClick(keys, Qt::Key_Down);
         QTest::keyClick(keys, Qt::Key_Return);
-        QVERIFY(!f->state.dragging);
+        QVERIFY(!carrying());
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(partPos(1), QPointF(465, 60));
         // A part under the cover is out of the keys' reach as of the pointer's.
-        f->window->part(GirlA, 4)->moveTo(100, 100);
+        f->putPart(GirlA, 4, 100, 100);
         QTest::keyClick(keys, '5');
-        QVERIFY(!f->state.dragging);
+        QVERIFY(!carrying());
 
         f->window->actions().stop->trigger();
         QTest::keyClick(keys, '2');
-        QVERIFY(!f->state.dragging);
+        QVERIFY(!carrying());
     }
 };
 
