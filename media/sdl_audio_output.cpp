@@ -97,7 +97,6 @@ bool SdlAudioOutput::openDevice()
         return true;
     if (m_unavailable)
         return false;
-    ++m_openAttempts;
 
     if (!m_subsystemUp) {
         // SDL would otherwise take over SIGINT and SIGTERM, and the program would no longer end
@@ -105,6 +104,7 @@ bool SdlAudioOutput::openDevice()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             m_unavailable = true;
+            qWarning("no sound: %s", SDL_GetError());
             return false;
         }
         m_subsystemUp = true;
@@ -118,6 +118,7 @@ bool SdlAudioOutput::openDevice()
     m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (m_device == 0) {
         m_unavailable = true;
+        qWarning("no sound: %s", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystemUp = false;
         return false;

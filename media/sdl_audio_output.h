@@ -33,8 +33,6 @@ public:
     void beep() override;
 
     bool isDeviceOpen() const { return m_device != 0; }
-    // How often a device has been asked for since construction.
-    int openAttempts() const { return m_openAttempts; }
 
 private:
     std::optional<QByteArray> loadSamples(const QString& path) const;
@@ -47,7 +45,6 @@ private:
     quint32 m_device = 0;
     bool m_subsystemUp = false;
     bool m_unavailable = false;
-    int m_openAttempts = 0;
     QTimer m_idleTimer;
 };
 
