@@ -20,11 +20,12 @@
 
 #include <QBackingStore>
 #include <QImage>
-#include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cmath>
-#include <functional>
 #include <memory>
 
 using namespace gp;
@@ -105,8 +106,8 @@ public:
 
     QRgb at(int along, int across, Side side) const
     {
-        const bool across_x = side == Left || side == Right;
-        const QPoint p = across_x ? QPoint(across, along) : QPoint(along, across);
+        const bool acrossX = side == Left || side == Right;
+        const QPoint p = acrossX ? QPoint(across, along) : QPoint(along, across);
         return m_image.rect().contains(p) ? m_image.pixel(p) : 0;
     }
 
