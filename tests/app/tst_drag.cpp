@@ -237,7 +237,7 @@ private slots:
     }
 
     // On a screen that scales, a platform may report the pointer in fractions of a logical pixel
-    // (Wayland and Windows do; X11 rounds to whole ones itself). Pointing into the same logical
+    // (X11 under Qt 6.4 rounds them to whole ones itself). Pointing into the same logical
     // pixels, the player hears the same hints, the parts land in the same places and the game
     // scores the same as at a ratio of one.
     void mousePlaysAlikeAtEveryRatio_data()
