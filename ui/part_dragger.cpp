@@ -90,8 +90,8 @@ private:
 };
 
 // The rules count in whole logical pixels, as the pointer reports them at a device pixel ratio of
-// one. At another ratio it reports fractions too; the point is taken as the pixel it lies in, so
-// that the same place scores the same and gives the same hint at every ratio.
+// one. At another ratio a platform may report fractions too; the point is taken as the pixel it
+// lies in, so that the same place scores the same and gives the same hint at every ratio.
 QPointF wholePixel(const QPointF& point)
 {
     return {std::floor(point.x()), std::floor(point.y())};
