@@ -8,6 +8,7 @@
 #include "game/game_model.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
+#include "ui/device_pixels.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace gp {
@@ -37,10 +39,11 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        DevicePixels device(p);
+        const QRect r = device.map(rect());
+        const int line = device.lineWidth();
+        device.drawPatternFrame(r, line, Qt::black, Qt::DashLine);
+        device.drawPatternFrame(r.adjusted(line, line, -line, -line), line, Qt::white, Qt::DotLine);
     }
 };
 
@@ -85,6 +88,14 @@ private:
     std::function<bool(QKeyEvent*)> m_keyPressed;
     std::function<bool()> m_mouseBlocked;
 };
+
+// The rules count in whole logical pixels, as the pointer reports them at a device pixel ratio of
+// one. At another ratio a platform may report fractions too; the point is taken as the pixel it
+// lies in, so that the same place scores the same and gives the same hint at every ratio.
+QPointF wholePixel(const QPointF& point)
+{
+    return {std::floor(point.x()), std::floor(point.y())};
+}
 
 // How far an arrow key moves the carried part's grab point, in pixels: with Shift, and without.
 constexpr double kFineStep = 1;
@@ -137,13 +148,13 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseMove:
         if (m_carrying) {
-            reportAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
+            reportAt(areaPos(watched, static_cast<QMouseEvent*>(event)));
             return true;
         }
         break;
     case QEvent::MouseButtonRelease:
         if (m_carrying) {
-            dropAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
+            dropAt(areaPos(watched, static_cast<QMouseEvent*>(event)));
             return true;
         }
         break;
@@ -172,7 +183,7 @@ bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
     }
     if (girl < 0 || m_carrying)
         return m_carrying;
-    return begin(girl, part, event->position(), false);
+    return begin(girl, part, wholePixel(event->position()), false);
 }
 
 bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard)
@@ -204,9 +215,12 @@ bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard
     return true;
 }
 
-QPointF PartDragger::areaPos(const QPointF& globalPos) const
+QPointF PartDragger::areaPos(QObject* receiver, const QMouseEvent* event) const
 {
-    return m_window.playArea(m_girl)->mapFromGlobal(globalPos);
+    // From the receiver's own point: the global one passes through the window's place on the
+    // screen, which a fractional ratio rounds to whole logical pixels.
+    const QPointF inWindow = static_cast<QWidget*>(receiver)->mapTo(&m_window, event->position());
+    return wholePixel(m_window.playArea(m_girl)->mapFrom(&m_window, inWindow));
 }
 
 PartDragger::Target PartDragger::targetAt(const QPointF& local) const

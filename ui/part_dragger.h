@@ -53,7 +53,7 @@ private:
 
     // Play-area pixels of the carried part's girl.
     Target targetAt(const QPointF& areaPos) const;
-    QPointF areaPos(const QPointF& globalPos) const;
+    QPointF areaPos(QObject* receiver, const QMouseEvent* event) const;
     bool press(QWidget* pressed, QMouseEvent* event);
     // A press on the part at grab, pixels inside its image; true when it is carried.
     bool begin(int girl, int part, const QPointF& grab, bool byKeyboard);

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
+
 using namespace gp;
 
 class TestDrag : public QObject
@@ -39,10 +41,29 @@ class TestDrag : public QObject
         bool operator==(const Outcome&) const = default;
     };
 
+    // A pointer event at a window point as a screen of the given device pixel ratio reports it:
+    // the last device pixel of that logical pixel, in logical pixels with its fraction. It goes
+    // to the part the press grabbed, as the application delivers it.
+    void sendPointer(QEvent::Type type, QWidget* grabbed, QPoint windowPoint, double ratio)
+    {
+        QWidget* window = f->window.get();
+        const auto lastDevicePixel = [ratio](int logical) {
+            return (std::ceil((logical + 1) * ratio) - 1) / ratio;
+        };
+        const QPointF point(lastDevicePixel(windowPoint.x()), lastDevicePixel(windowPoint.y()));
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, point - QPointF(grabbed->mapTo(window, QPoint())),
+                          window->mapToGlobal(point), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(grabbed, &event);
+    }
+
     // Plays a game of girl A by keys or by the mouse: a digit takes that part at its middle,
     // L R U D move 5 pixels, l r u d 1 pixel, h reports where the part is held, t is a tick,
-    // E drops, X drops the part back on itself, ! ends the game with the done button.
-    Outcome play(const QString& script, bool byKeyboard)
+    // E drops, X drops the part back on itself, ! ends the game with the done button. The mouse
+    // points as on a screen of the given device pixel ratio.
+    Outcome play(const QString& script, bool byKeyboard, double ratio = 1)
     {
         f = std::make_unique<GameFixture>();
         f->holdRecord(QStringLiteral("Todo"), -1);
@@ -71,9 +92,17 @@ class TestDrag : public QObject
             } else if (i < 9) {
                 at += moves[i];
             }
+            QWidget* window = f->window.get();
             if (byKeyboard || c == u'!')
                 QTest::keyClick(keys, c.isDigit() ? Qt::Key(c.unicode()) : key[i],
                                 i >= 4 && i < 8 ? Qt::ShiftModifier : Qt::NoModifier);
+            else if (ratio != 1 && c.isDigit())
+                sendPointer(QEvent::MouseButtonPress, held, held->mapTo(window, grab), ratio);
+            else if (ratio != 1 && c == u'X')
+                sendPointer(QEvent::MouseButtonRelease, held, held->mapTo(window, grab), ratio);
+            else if (ratio != 1)
+                sendPointer(c == u'E' ? QEvent::MouseButtonRelease : QEvent::MouseMove, held,
+                            area->mapTo(window, at), ratio);
             else if (c.isDigit())
                 QTest::mousePress(held, Qt::LeftButton, {}, grab);
             else if (c == u'E')
@@ -210,6 +239,34 @@ private slots:
             byKeys.places,
             (QList<QPointF>{{465, 55}, {465, 55}, {465, 100}, {465, 175}, {202, 215}, {204, 271}}));
         QCOMPARE(play(script, false), byKeys);
+    }
+
+    // On a screen that scales, a platform may report the pointer in fractions of a logical pixel
+    // (X11 under Qt 6.4 rounds them to whole ones itself). Pointing into the same logical
+    // pixels, the player hears the same hints, the parts land in the same places and the game
+    // scores the same as at a ratio of one.
+    void mousePlaysAlikeAtEveryRatio_data()
+    {
+        QTest::addColumn<double>("ratio");
+        for (double ratio : {1.25, 1.5, 1.75, 2.5})
+            QTest::addRow("%g", ratio) << ratio;
+    }
+    void mousePlaysAlikeAtEveryRatio()
+    {
+        QFETCH(double, ratio);
+        // Parts carried in long and in single-pixel steps, dropped on the play area, on the cover,
+        // onto themselves and onto each other.
+        const QString script = QStringLiteral(
+            "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t d t E "
+            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
+            "DDD l t h t d E 1 DDDDDDD t E 3 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL "
+            "UUUUUUUUUUUUUUUUU ulr t E !");
+        const Outcome atOne = play(script, false);
+        QVERIFY(atOne.score > 0 && atOne.score < 1000);
+        const Outcome scaled = play(script, false, ratio);
+        QCOMPARE(scaled.spoken, atOne.spoken);
+        QCOMPARE(scaled.places, atOne.places);
+        QCOMPARE(scaled.score, atOne.score);
     }
 
     // Keys play only during a game; while they carry a part the pointer stays hidden and mouse
