@@ -6,11 +6,11 @@
 // image of each ratio as its screen would draw it, and every outline, bevel, the gauge, the
 // status frame's edge and the drag outline looked for in the pixels, side by side.
 
-#include "game/drag_rules.h"
 #include "game/face_geometry.h"
-#include "game/game_state.h"
+#include "tests/app/game_fixture.h"
 #include "tests/support/gui_test_main.h"
 #include "ui/backdrop.h"
+#include "ui/colors.h"
 #include "ui/main_window.h"
 #include "ui/outline_box.h"
 #include "ui/part_dragger.h"
@@ -180,29 +180,23 @@ class TestScaledLines : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_window;
-    GameState m_state;
-    std::unique_ptr<DragRules> m_rules;
-    std::unique_ptr<PartDragger> m_dragger;
+    std::unique_ptr<GameFixture> m_game;
+    MainWindow* m_window = nullptr;
 
 private slots:
     void initTestCase()
     {
-        m_window = std::make_unique<MainWindow>();
-        m_window->fitToPlayArea();
-        m_window->setGaugePercent(100);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_state.gameRunning = true;
-        m_rules = std::make_unique<DragRules>(m_state, *m_window);
-        m_dragger = std::make_unique<PartDragger>(*m_window, *m_rules);
+        m_game = std::make_unique<GameFixture>();
+        QVERIFY(m_game->loaded);
+        m_window = m_game->window.get();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // A game in debug mode: the gauge full, and a carried part followed by its outline.
+        m_game->model.requestDebugGame();
+        m_game->model.startGame();
+        QCOMPARE(m_game->model.remainingPercent(), 100.0);
     }
 
-    void cleanupTestCase()
-    {
-        m_dragger.reset();
-        m_window.reset();
-    }
+    void cleanupTestCase() { m_game.reset(); }
 
     void everyLineIsWhole_data()
     {
@@ -247,7 +241,7 @@ private slots:
 
         // The full gauge meets its inner bevel on every side, with no stripe of the background.
         StatusPanel* gauge = frame->timeGauge();
-        const QColor fill = m_window->gaugeColor();
+        const QColor fill = kGaugeAmple;
         faults << meter.measure(gauge, {raised, sunk, Ring{fill, fill, fill, fill}}, {});
         lines += 4;
 
@@ -263,7 +257,6 @@ private slots:
     {
         QFETCH(double, ratio);
         Sprite* nose = m_window->part(GirlA, 4);
-        nose->moveTo(float(kStartColumnLeft[GirlA]), float(kStartColumnTop[4]));
         QTest::mousePress(nose, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseMove(m_window->playArea(GirlA), QPoint(103, 103));
         // The one child of the play area that is neither a picture nor the cover.
@@ -281,7 +274,7 @@ private slots:
         // never more than a short gap apart, and the white dots just inside them.
         LineMeter meter(image, ratio);
         const int t = meter.thickness();
-        const QRect logical(outline->mapTo(m_window.get(), QPoint()), outline->size());
+        const QRect logical(outline->mapTo(m_window, QPoint()), outline->size());
         const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
         for (int side : {Top, Left, Bottom, Right}) {
             const bool vertical = side == Left || side == Right;
