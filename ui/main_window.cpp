@@ -209,7 +209,11 @@ void MainWindow::setPartTop(int girl, int part, float top)
 
 void MainWindow::setPartDragIconTransparent(int girl, int part, bool transparent)
 {
-    m_parts[girl][part]->setDragIcon(transparent ? m_transparentDragIcon->picture() : QPixmap());
+    Sprite* sprite = m_parts[girl][part];
+    if (transparent)
+        sprite->setDragIcon(QStringLiteral("invisible_cursor"), m_transparentDragIcon->size());
+    else
+        sprite->clearDragIcon();
 }
 
 void MainWindow::setCoverLeft(int girl, int left)

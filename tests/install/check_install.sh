@@ -77,6 +77,14 @@ for size in 16 24 32 48 64 128 256; do
     [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} icon is $dims"
 done
 
+# The scalable icon: the SVG source itself, which a desktop draws at whatever size it needs.
+svg=$prefix/$data_dir/icons/hicolor/scalable/apps/$app_id.svg
+if [ ! -f "$svg" ]; then
+    fail "no scalable icon $svg"
+elif ! grep -q '<svg[^>]*xmlns="http://www.w3.org/2000/svg"' "$svg"; then
+    fail "scalable icon $svg is not an SVG document"
+fi
+
 # The metainfo: one file, named after its id, launching the installed desktop entry.
 metainfos=("$prefix/$data_dir"/metainfo/*.metainfo.xml)
 if [ ${#metainfos[@]} -ne 1 ] || [ ! -f "${metainfos[0]}" ]; then

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The pictures for the ratio of the screen they are shown on. CTest runs this once for each
+// ratio a desktop commonly sets (QT_SCALE_FACTOR on the offscreen screen, given again as
+// GP_TEST_RATIO so a run that did not get its ratio fails instead of testing 1 seven times).
+
+#include "game/face_geometry.h"
+#include "tests/support/gui_test_main.h"
+#include "ui/art.h"
+#include "ui/face_renderer.h"
+#include "ui/sprite.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+using namespace gp;
+
+namespace {
+
+qreal expectedRatio()
+{
+    return qEnvironmentVariable("GP_TEST_RATIO", QStringLiteral("1")).toDouble();
+}
+
+QSize deviceSize(QSize logical, qreal ratio)
+{
+    return deviceRect(QRect(QPoint(), logical), ratio).size();
+}
+
+QImage pixels(const QPixmap& pixmap)
+{
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The whole face drawn straight from the girl's file by Qt's renderer, at the given ratio.
+QImage svgFace(int girl, qreal ratio)
+{
+    QImage image(deviceSize({kFaceWidth, kFaceHeight}, ratio), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QSvgRenderer(QStringLiteral(":/art/girl_%1.svg").arg(QChar(u'a' + girl)))
+        .render(&p, QRectF(0, 0, kFaceWidth * ratio, kFaceHeight * ratio));
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+class TestArt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), expectedRatio()); }
+
+    // Each picture at this ratio has the ratio's pixel size, says so, and is the SVG drawn at
+    // that size: the faces and parts pixel for pixel, not a picture of another density scaled.
+    void picturesAreDrawnAtTheScreensRatio_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (int girl = 0; girl < kGirlCount; ++girl) {
+            const QString pre = QChar(u'a' + girl) + QStringLiteral("_");
+            QTest::newRow(qPrintable(pre + "complete"))
+                << pre + "complete" << QSize(kFaceWidth, kFaceHeight);
+            QTest::newRow(qPrintable(pre + "blank"))
+                << pre + "blank" << QSize(kFaceWidth, kFaceHeight);
+            for (int part = 0; part < kPartCount; ++part)
+                QTest::newRow(qPrintable(pre + "part" + QString::number(part)))
+                    << pre + "part" + QString::number(part) << kPartSizes[girl][part];
+        }
+        QTest::newRow("icon") << "icon" << QSize(26, 26);
+        QTest::newRow("invisible_cursor") << "invisible_cursor" << QSize(32, 32);
+    }
+    void picturesAreDrawnAtTheScreensRatio()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const qreal ratio = expectedRatio();
+        const QPixmap pixmap = artPixmap(name, size, ratio);
+        const int girl = name.startsWith('b') ? GirlB : GirlA;
+        // A part covers the device pixels of its rectangle on the face, which at a fractional
+        // ratio may be a pixel more or less than its size alone would give.
+        const QSize pixelSize =
+            name.contains("part")
+                ? deviceRect(partCutRect(girl, name.back().digitValue()), ratio).size()
+                : deviceSize(size, ratio);
+        QCOMPARE(pixmap.devicePixelRatio(), ratio);
+        QCOMPARE(pixmap.size(), pixelSize);
+
+        const QImage image = pixels(pixmap);
+        if (name.endsWith("complete")) {
+            QCOMPARE(image, svgFace(girl, ratio));
+        } else if (name.contains("part")) {
+            const int part = name.back().digitValue();
+            QCOMPARE(image, svgFace(girl, ratio).copy(deviceRect(partCutRect(girl, part), ratio)));
+        } else if (name.endsWith("blank")) {
+            // Everything but the parts: the complete face wherever no part lies.
+            const QImage face = svgFace(girl, ratio);
+            QRegion parts;
+            for (int part = 0; part < kPartCount; ++part)
+                parts += deviceRect(partCutRect(girl, part), ratio);
+            int differing = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (!parts.contains(QPoint(x, y)) && image.pixel(x, y) != face.pixel(x, y))
+                        ++differing;
+            QCOMPARE(differing, 0);
+        } else if (name == "icon") {
+            // A head on nothing: transparent corners, an opaque middle.
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+        } else {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+        }
+    }
+
+    // What a shown control paints is the picture of its screen's ratio, device pixel for device
+    // pixel; so is the pointer it carries, and the window icon.
+    void shownPicturesFollowTheScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("part") << "b_part3" << kPartSizes[GirlB][3];
+        QTest::newRow("face") << "a_complete" << QSize(kFaceWidth, kFaceHeight);
+    }
+    void shownPicturesFollowTheScreen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const qreal ratio = expectedRatio();
+        QWidget window;
+        window.resize(size + QSize(20, 20));
+        auto* sprite = new Sprite(&window);
+        sprite->setPicture(name, size);
+        sprite->moveTo(10, 10);
+        sprite->setDragIcon(QStringLiteral("invisible_cursor"), {32, 32});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(sprite->devicePixelRatioF(), ratio);
+
+        // The control's own device pixels and the picture's may differ by one at the far edges.
+        const QImage shown = pixels(sprite->grab());
+        const QImage picture = pixels(artPixmap(name, size, ratio));
+        const QRect common = shown.rect() & picture.rect();
+        QVERIFY(common.width() >= picture.width() - 1 && common.height() >= picture.height() - 1);
+        QCOMPARE(shown.copy(common), picture.copy(common));
+        QCOMPARE(sprite->dragIcon().devicePixelRatio(), ratio);
+        QCOMPARE(sprite->dragIcon().size(), deviceSize({32, 32}, ratio));
+
+        const QPixmap icon = programIcon().pixmap(QSize(32, 32), ratio);
+        QCOMPARE(icon.devicePixelRatio(), ratio);
+        QCOMPARE(icon.size(), deviceSize({32, 32}, ratio));
+    }
+
+    // A picture asked for at another ratio, as after a move to another screen, is drawn anew.
+    void aPictureIsDrawnAgainForAnotherRatio()
+    {
+        const LazyPicture picture(QStringLiteral("a_part4"), kPartSizes[GirlA][4]);
+        for (qreal ratio : {1.0, 1.5, 2.0, 1.0}) {
+            QCOMPARE(picture.get(ratio).devicePixelRatio(), ratio);
+            QCOMPARE(picture.get(ratio).size(), deviceSize(kPartSizes[GirlA][4], ratio));
+        }
+    }
+};
+
+GP_GUI_TEST_MAIN(TestArt)
+#include "tst_art.moc"
