@@ -33,14 +33,28 @@ QPixmap transparent(QSize size, qreal ratio)
     return pixmap;
 }
 
+QSvgRenderer& iconSvg()
+{
+    static QSvgRenderer svg(kArt + QStringLiteral("icon.svg"));
+    return svg;
+}
+
+// The build drew the sizes a desktop asks for most, from the same file: reading them is cheaper
+// than drawing them, and the window system takes all of them at start-up.
 QPixmap renderIcon(QSize size, qreal ratio)
 {
-    QImage image(deviceRect(QRect(QPoint(), size), ratio).size(),
-                 QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels = deviceRect(QRect(QPoint(), size), ratio).size();
+    if (pixels.width() == pixels.height()) {
+        QPixmap packed(kArt + QStringLiteral("icon_%1.png").arg(pixels.width()));
+        if (!packed.isNull()) {
+            packed.setDevicePixelRatio(ratio);
+            return packed;
+        }
+    }
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer svg(kArt + QStringLiteral("icon.svg"));
     QPainter p(&image);
-    svg.render(&p, QRectF(QPointF(), QSizeF(size) * ratio));
+    iconSvg().render(&p, QRectF(QPointF(), QSizeF(size) * ratio));
     p.end();
     image.setDevicePixelRatio(ratio);
     return fromImage(image);
@@ -80,7 +94,7 @@ class ProgramIconEngine : public QIconEngine
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
-        QSvgRenderer(kArt + QStringLiteral("icon.svg")).render(painter, rect);
+        iconSvg().render(painter, rect);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
