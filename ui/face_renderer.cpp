@@ -12,10 +12,9 @@ namespace gp {
 
 QRect deviceRect(const QRect& logical, qreal ratio)
 {
-    const auto edge = [ratio](int at) { return int(std::lround(at * ratio)); };
-    return QRect(QPoint(edge(logical.left()), edge(logical.top())),
-                 QPoint(edge(logical.left() + logical.width()) - 1,
-                        edge(logical.top() + logical.height()) - 1));
+    const auto scaled = [ratio](int length) { return int(std::lround(length * ratio)); };
+    return QRect(scaled(logical.left()), scaled(logical.top()), scaled(logical.width()),
+                 scaled(logical.height()));
 }
 
 FaceRenderer::FaceRenderer(const QString& svgFile) : m_svg(svgFile) {}

@@ -24,8 +24,9 @@ inline constexpr std::array<const char*, kPartCount> kPartElementIds{
     "right-eyebrow", "left-eyebrow", "right-eye", "left-eye", "nose", "mouth"};
 inline constexpr char kBlankElementId[] = "blank";
 
-// The device pixels that cover a rectangle of logical pixels at a ratio: each edge on the nearest
-// device pixel boundary, so rectangles that touch keep touching.
+// The device pixels of a rectangle of logical pixels at a ratio, as Qt places a widget: its
+// corner and its size each rounded, so a part's picture covers its control exactly wherever the
+// control lies.
 QRect deviceRect(const QRect& logical, qreal ratio);
 
 class FaceRenderer
