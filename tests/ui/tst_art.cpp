@@ -13,6 +13,7 @@
 #include "ui/sprite.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 
 using namespace gp;
@@ -147,6 +148,39 @@ private slots:
         const QPixmap icon = programIcon().pixmap(QSize(32, 32), ratio);
         QCOMPARE(icon.devicePixelRatio(), ratio);
         QCOMPARE(icon.size(), deviceSize({32, 32}, ratio));
+    }
+
+    // Moved to a screen of another ratio, the window shows the pictures drawn for that ratio, and
+    // the carried pointer follows; moved back, those of the first.
+    void aWindowMovedToAnotherScreenShowsItsPictures()
+    {
+        QScreen* plain = nullptr;
+        QScreen* dense = nullptr;
+        for (QScreen* screen : QGuiApplication::screens())
+            (screen->devicePixelRatio() == 1 ? plain : dense) = screen;
+        if (!plain || !dense)
+            QSKIP("needs a screen at ratio 1 and one at another (run as tst_art_two_screens)");
+
+        const QSize size = kPartSizes[GirlA][2];
+        QWidget window;
+        window.resize(size + QSize(20, 20));
+        window.move(plain->geometry().topLeft() + QPoint(50, 50));
+        auto* sprite = new Sprite(&window);
+        sprite->setPicture(QStringLiteral("a_part2"), size);
+        sprite->moveTo(10, 10);
+        sprite->setDragIcon(QStringLiteral("invisible_cursor"), {32, 32});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        for (QScreen* screen : {dense, plain}) {
+            window.move(screen->geometry().topLeft() + QPoint(50, 50));
+            QTRY_COMPARE(window.screen(), screen);
+            const qreal ratio = screen->devicePixelRatio();
+            QCOMPARE(window.devicePixelRatioF(), ratio);
+            QCOMPARE(pixels(sprite->grab()),
+                     pixels(artPixmap(QStringLiteral("a_part2"), size, ratio)));
+            QCOMPARE(sprite->dragIcon().devicePixelRatio(), ratio);
+        }
     }
 
     // A picture asked for at another ratio, as after a move to another screen, is drawn anew.
