@@ -236,10 +236,14 @@ void MainWindow::showPhase(Phase phase)
     }
     // Blind play hides the pointer behind a transparent drag icon; in debug mode the outline of
     // the carried part follows it.
-    const QPixmap dragIcon = covered ? m_transparentDragIcon->picture() : QPixmap();
-    for (const auto& parts : m_parts)
-        for (Sprite* sprite : parts)
-            sprite->setDragIcon(dragIcon);
+    for (const auto& parts : m_parts) {
+        for (Sprite* sprite : parts) {
+            if (covered)
+                sprite->setDragIcon(QStringLiteral("invisible_cursor"), m_transparentDragIcon->size());
+            else
+                sprite->clearDragIcon();
+        }
+    }
     m_announcer->announce(tr("ゲーム開始 ！"));
 }
 

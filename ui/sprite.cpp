@@ -14,7 +14,7 @@ Sprite::Sprite(QWidget* parent) : QWidget(parent) {}
 
 void Sprite::setPicture(const QString& name, QSize size, bool opaque)
 {
-    m_picture = LazyPicture(name);
+    m_picture = LazyPicture(name, size);
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
     resize(size);
     update();
@@ -27,7 +27,7 @@ void Sprite::moveTo(float left, float top)
 
 void Sprite::paintEvent(QPaintEvent*)
 {
-    const QPixmap& picture = m_picture.get();
+    const QPixmap& picture = m_picture.get(devicePixelRatioF());
     if (picture.isNull())
         return;
     QPainter p(this);
