@@ -239,7 +239,8 @@ void MainWindow::showPhase(Phase phase)
     for (const auto& parts : m_parts) {
         for (Sprite* sprite : parts) {
             if (covered)
-                sprite->setDragIcon(QStringLiteral("invisible_cursor"), m_transparentDragIcon->size());
+                sprite->setDragIcon(QStringLiteral("invisible_cursor"),
+                                    m_transparentDragIcon->size());
             else
                 sprite->clearDragIcon();
         }
