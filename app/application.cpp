@@ -8,7 +8,7 @@
 #include "app/qt_translations.h"
 #include "app/session_end.h"
 #include "app/termination_signals.h"
-#include "game/game_state.h"
+#include "game/game_model.h"
 #include "ui/art.h"
 #include "ui/main_window.h"
 
@@ -49,9 +49,9 @@ int runApplication(int argc, char** argv)
         ::_exit(0);
     });
 
-    GameState state;
-    MainWindow window;
-    MainController controller(state, window);
+    GameModel model;
+    MainWindow window(model);
+    MainController controller(model, window);
     unsaved = &controller;
     const auto saved = qScopeGuard([&unsaved] { unsaved = nullptr; });
     QObject::connect(&controller, &MainController::programEnding, &app,

@@ -6,46 +6,33 @@
 
 #include "app/spoken_services.h"
 #include "app/window_services.h"
-#include "game/drag_rules.h"
-#include "game/face_geometry.h"
-#include "game/face_setup.h"
-#include "game/game_loop.h"
-#include "game/hint_tick.h"
-#include "media/about_dialog.h"
-#include "media/help_menu.h"
+#include "game/game_model.h"
 #include "records/check_value.h"
-#include "records/new_record_dialog.h"
 #include "records/record_store.h"
-#include "ui/announcer.h"
-#include "ui/backdrop.h"
+#include "ui/about_dialog.h"
+#include "ui/help_menu.h"
 #include "ui/main_window.h"
-#include "ui/part_dragger.h"
-#include "ui/sprite.h"
+#include "ui/new_record_dialog.h"
 #include "ui/status_frame.h"
-#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QPushButton>
 #include <QThread>
-#include <QTimer>
 
 namespace gp {
 
-MainController::MainController(GameState& state, MainWindow& window, GameServices* services,
+MainController::MainController(GameModel& model, MainWindow& window, GameServices* services,
                                const QString& recordFile, QObject* parent)
-    : QObject(parent), m_state(state), m_window(window),
-      m_ownServices(services
-                        ? nullptr
-                        : std::make_unique<WindowServices>(window, [this] { return m_soundOn; })),
+    : QObject(parent), m_model(model), m_window(window),
+      m_ownServices(services ? nullptr
+                             : std::make_unique<WindowServices>(
+                                   window, [&model] { return model.isSoundOn(); })),
       m_spokenServices(std::make_unique<SpokenServices>(services ? *services : *m_ownServices,
                                                         *window.announcer())),
       m_services(*m_spokenServices)
 {
-    m_loop = std::make_unique<GameLoop>(m_state, m_record, m_window, m_services);
-    m_dragRules = std::make_unique<DragRules>(m_state, m_window);
-    m_dragger = std::make_unique<PartDragger>(m_window, *m_dragRules);
+    m_model.useServices(m_services);
     m_store = recordFile.isEmpty() ? std::make_unique<RecordStore>()
                                    : std::make_unique<RecordStore>(recordFile);
     m_window.onCloseRequest = [this] { return confirmClose(); };
@@ -57,21 +44,14 @@ MainController::~MainController() = default;
 void MainController::connectCommands()
 {
     const MenuActions& menu = m_window.actions();
-    // A checkable action flips its own check before it reports the click; choosing a girl sets
-    // the checks itself (and is refused during a game), so the flip is undone first.
-    for (int girl : {GirlA, GirlB}) {
-        QAction* action = menu.girls[girl];
-        connect(action, &QAction::triggered, this, [this, action, girl](bool checked) {
-            action->setChecked(!checked);
-            chooseGirl(girl);
-        });
-    }
-    connect(menu.start, &QAction::triggered, this, &MainController::startGame);
-    connect(menu.stop, &QAction::triggered, this, &MainController::stopGame);
-    connect(menu.soundSwitch, &QAction::triggered, this, &MainController::toggleSound);
-    connect(m_window.statusFrame()->doneButton(), &QPushButton::clicked, this,
-            &MainController::declareDone);
-    connect(m_window.hintTimer(), &QTimer::timeout, this, &MainController::hintTick);
+    for (int girl : {GirlA, GirlB})
+        connect(menu.girls[girl], &QAction::triggered, &m_model,
+                [this, girl] { m_model.chooseGirl(girl); });
+    connect(menu.start, &QAction::triggered, &m_model, &GameModel::startGame);
+    connect(menu.stop, &QAction::triggered, &m_model, &GameModel::stopGame);
+    connect(menu.soundSwitch, &QAction::triggered, &m_model, &GameModel::toggleSound);
+    connect(m_window.statusFrame()->doneButton(), &QPushButton::clicked, &m_model,
+            &GameModel::declareDone);
     connect(menu.quit, &QAction::triggered, this, &MainController::quit);
 
     connect(menu.helpContents, &QAction::triggered, this,
@@ -86,8 +66,7 @@ void MainController::connectCommands()
 void MainController::showAbout()
 {
     AboutDialog dialog(&m_window);
-    connect(&dialog, &AboutDialog::debugModeRequested, this,
-            [this] { m_state.debugNextGame = true; });
+    connect(&dialog, &AboutDialog::debugModeRequested, &m_model, &GameModel::requestDebugGame);
     dialog.exec();
 }
 
@@ -103,8 +82,9 @@ bool MainController::saveRecord(QString& failure)
     // was held up.
     if (m_saveTaken.exchange(true))
         return true;
-    m_record.checkValue = checkValue(m_record);
-    const bool saved = m_store->save(m_record, &failure);
+    Record record = m_model.record();
+    record.checkValue = checkValue(record);
+    const bool saved = m_store->save(record, &failure);
     m_saveDone = true;
     return saved;
 }
@@ -150,9 +130,10 @@ void MainController::saveFromAnotherThread()
         return;
     if (!m_saveTaken.exchange(true)) {
         // The dialog keeps the record's holder up to date as the name is typed.
-        m_record.checkValue = checkValue(m_record);
+        Record record = m_model.record();
+        record.checkValue = checkValue(record);
         QString failure;
-        if (!m_store->save(m_record, &failure))
+        if (!m_store->save(record, &failure))
             qWarning("%s", qPrintable(saveFailedMessage(m_store->filePath(), failure)));
         return;
     }
@@ -183,8 +164,6 @@ bool MainController::startUp()
     m_helpFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kHelpFileName;
     m_window.show();
     m_window.fitToPlayArea();
-    stopGame();
-    setUpFace(m_state, m_window);
     // A signal while a message is up ends the program at once.
     if (!loadRecordAtStartUp() || m_ending)
         return false;
@@ -194,70 +173,17 @@ bool MainController::startUp()
 
 bool MainController::loadRecordAtStartUp()
 {
-    const LoadedRecord loaded = m_store->load(m_record);
-    m_window.statusFrame()->recordHolderPanel()->setCaption(m_record.holder);
-    m_window.statusFrame()->recordScorePanel()->setCaption(m_record.score);
+    Record record;
+    const LoadedRecord loaded = m_store->load(record);
+    m_model.setRecord(record);
     if (!loaded.fileReadable)
         m_services.showMessage(MessageKind::Warning, unreadableRecordMessage(m_store->filePath()));
-    if (!recordAccepted(m_record, loaded)) {
+    if (!recordAccepted(record, loaded)) {
         m_services.showMessage(MessageKind::Critical, tr("YRM.INIファイルが不正です。"));
         m_ending = true;
         return false;
     }
     return true;
-}
-
-void MainController::startGame()
-{
-    m_loop->start();
-    if (m_state.gameRunning)
-        m_window.announcer()->announce(tr("ゲーム開始 ！"));
-}
-
-void MainController::chooseGirl(int girl)
-{
-    if (m_state.gameRunning)
-        return;
-    m_window.actions().girls[GirlA]->setChecked(girl == GirlA);
-    m_window.actions().girls[GirlB]->setChecked(girl == GirlB);
-    m_window.playArea(GirlA)->setVisible(girl == GirlA);
-    setUpFace(m_state, m_window);
-    m_window.completeFace(girl)->setVisible(true);
-}
-
-void MainController::stopGame()
-{
-    m_state.gameRunning = false;
-    m_window.completeFace(GirlA)->setVisible(true);
-    m_window.completeFace(GirlB)->setVisible(true);
-    m_window.actions().stop->setEnabled(false);
-    m_window.actions().start->setEnabled(true);
-    m_window.cover(GirlA)->setVisible(false);
-    m_window.cover(GirlB)->setVisible(false);
-    m_loop->pass(); // a waiting game ends now, not at its next wake-up
-}
-
-void MainController::toggleSound()
-{
-    m_soundOn = !m_soundOn;
-    m_window.actions().soundSwitch->setText(soundSwitchCaption(m_soundOn));
-}
-
-void MainController::declareDone()
-{
-    m_state.doneDeclared = true;
-    m_state.gameRunning = false;
-    m_loop->pass();
-}
-
-void MainController::hintTick()
-{
-    const std::optional<Hint> hint = gp::hintTick(m_state, m_window);
-    if (!hint)
-        return;
-    m_window.setHintCaption(hint->caption);
-    if (!hint->cue.isEmpty())
-        m_services.playCue(hint->cue);
 }
 
 } // namespace gp

@@ -4,12 +4,10 @@
 
 #pragma once
 
-// The main window's handlers: start-up, the menu commands, the done button, the game and its
-// hints. They act on the shared game state and on the window's controls.
+// Wires the main window's commands to the game model, and keeps the record: loaded at start-up,
+// saved at every way out.
 
 #include "game/game_services.h"
-#include "game/game_state.h"
-#include "records/record.h"
 
 #include <QObject>
 #include <atomic>
@@ -17,10 +15,8 @@
 
 namespace gp {
 
-class DragRules;
-class GameLoop;
+class GameModel;
 class MainWindow;
-class PartDragger;
 class RecordStore;
 class SpokenServices;
 
@@ -31,15 +27,9 @@ class MainController : public QObject
 public:
     // services: the window's own (WindowServices) when null. recordFile: where the record is
     // kept, the user's YRM.ini when empty.
-    MainController(GameState& state, MainWindow& window, GameServices* services = nullptr,
+    MainController(GameModel& model, MainWindow& window, GameServices* services = nullptr,
                    const QString& recordFile = {}, QObject* parent = nullptr);
     ~MainController() override;
-
-    GameState& state() { return m_state; }
-    Record& record() { return m_record; }
-    MainWindow& window() { return m_window; }
-    GameLoop& gameLoop() { return *m_loop; }
-    DragRules& dragRules() { return *m_dragRules; }
 
     // Shows the window idle with girl A and loads the record; false when the program is to end
     // at once (a refused record).
@@ -59,13 +49,6 @@ public:
     // far, unless the event loop has taken the save on; then gives that a moment to finish.
     void saveFromAnotherThread();
 
-    void startGame();
-    void stopGame();
-    void chooseGirl(int girl);
-    void toggleSound();
-    void declareDone();
-    void hintTick();
-
 signals:
     // The program is to end at once, without further close requests.
     void programEnding();
@@ -82,17 +65,12 @@ private:
     void endProgram();
     void showAbout();
 
-    GameState& m_state;
+    GameModel& m_model;
     MainWindow& m_window;
-    Record m_record;
     std::unique_ptr<GameServices> m_ownServices;
     std::unique_ptr<SpokenServices> m_spokenServices;
     GameServices& m_services;
-    bool m_soundOn = true;
     QString m_helpFile;
-    std::unique_ptr<GameLoop> m_loop;
-    std::unique_ptr<DragRules> m_dragRules;
-    std::unique_ptr<PartDragger> m_dragger;
     std::unique_ptr<RecordStore> m_store;
     bool m_ending = false;
     // Read by the thread that makes sure the process ends.

@@ -6,11 +6,9 @@
 
 #include "media/cue_player.h"
 #include "media/sdl_audio_output.h"
-#include "records/new_record_dialog.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/status_frame.h"
-#include "ui/status_panel.h"
+#include "ui/new_record_dialog.h"
 
 #include <QApplication>
 
@@ -35,7 +33,7 @@ void WindowServices::playCue(const QString& cue)
 {
     if (!m_cues) {
         // The audio device is opened only when the first cue sounds.
-        m_audio = std::make_unique<SdlAudioOutput>();
+        m_audio = std::make_unique<SdlAudioOutput>([] { QApplication::beep(); });
         m_cues = std::make_unique<CuePlayer>(QCoreApplication::applicationDirPath(), m_soundOn,
                                              *m_audio);
     }
@@ -50,12 +48,6 @@ bool WindowServices::showMessage(MessageKind kind, const QString& text)
 void WindowServices::askRecordHolder(Record& record)
 {
     NewRecordDialog dialog(record, &m_window);
-    StatusFrame* status = m_window.statusFrame();
-    QObject::connect(&dialog, &NewRecordDialog::recordNamed, &dialog,
-                     [status](const QString& holderCaption, const QString& scoreCaption) {
-                         status->recordHolderPanel()->setCaption(holderCaption);
-                         status->recordScorePanel()->setCaption(scoreCaption);
-                     });
     dialog.exec();
 }
 

@@ -8,7 +8,7 @@
 // drop on a part gives its point in grab units from that part's corner; play areas and covers
 // give play-area pixels.
 
-#include "game/game_board.h"
+#include "game/face_layout.h"
 #include "game/game_state.h"
 
 namespace gp {
@@ -17,26 +17,16 @@ namespace gp {
 // part lands by that rounded offset: the unit decides where it lands to a fraction of a pixel.
 constexpr int kGrabUnitsPerPixel = 15;
 
-class DragRules
-{
-public:
-    DragRules(GameState& state, GameBoard& board);
-
-    // A press on a part; true when the window is to begin carrying it.
-    bool pressPart(int girl, int part, float x, float y);
-    void pointerOverPart(int part);
-    void pointerOverPlayArea(float x, float y);
-    void pointerOverCover(float x, float y);
-    // A drop on a part, the dragged one or another: the dragged part lands relative to it.
-    void dropOnPart(int girl, int part, float x, float y);
-    // A drop on the play area or the cover; the source is the carried part.
-    void dropOnPlayArea(int sourceGirl, int sourcePart, float x, float y);
-
-private:
-    void reportPointer(float x, float y, PointerZone zone);
-
-    GameState& m_state;
-    GameBoard& m_board;
-};
+// A press on a part; true when the window is to begin carrying it.
+bool pressPart(GameState& state, const FaceLayout& face, int girl, int part, float x, float y);
+void pointerOverPart(GameState& state, int part);
+// The pointer over the play area or the cover.
+void pointerAt(GameState& state, float x, float y, PointerZone zone);
+// A drop on a part, the dragged one or another: the dragged part lands relative to it. True when
+// the dragged part of that girl moved.
+bool dropOnPart(GameState& state, FaceLayout& face, int girl, int part, float x, float y);
+// A drop on the play area or the cover; the source is the carried part. True when it moved.
+bool dropOnPlayArea(GameState& state, FaceLayout& face, int sourceGirl, int sourcePart, float x,
+                    float y);
 
 } // namespace gp

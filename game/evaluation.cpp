@@ -4,9 +4,8 @@
 
 #include "game/evaluation.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
-#include <array>
 #include <cmath>
 
 namespace gp {
@@ -20,27 +19,14 @@ std::int32_t partDistance(const PartRect& rect, QPoint target)
     return roundHalfEven(std::pow(dx * dx + dy * dy, 0.5));
 }
 
-namespace {
-
-void measureGirl(const FaceBoard& board, int girl, std::array<std::int32_t, 7>& distances)
-{
-    for (int part = 0; part < kPartCount; ++part)
-        distances[part + 1] = partDistance(board.partRect(girl, part), kTargets[girl][part]);
-}
-
-} // namespace
-
-std::int32_t measurePlacement(const FaceBoard& board)
+std::int32_t measurePlacement(const FaceLayout& face)
 {
     // Each part is rounded before summing, so the total is a sum of whole-pixel distances.
-    std::array<std::int32_t, 7> distances{};
-    if (board.isGirlChosen(GirlA))
-        measureGirl(board, GirlA, distances);
-    if (board.isGirlChosen(GirlB))
-        measureGirl(board, GirlB, distances);
-    for (int i = 1; i <= kPartCount; ++i)
-        distances[0] += distances[i];
-    return distances[0];
+    const int girl = face.chosenGirl;
+    std::int32_t total = 0;
+    for (int part = 0; part < kPartCount; ++part)
+        total += partDistance(face.parts[girl][part], kTargets[girl][part]);
+    return total;
 }
 
 } // namespace gp

@@ -4,8 +4,7 @@
 
 #pragma once
 
-#include "game/face_board.h"
-#include "game/face_geometry.h"
+#include "game/face_layout.h"
 
 #include <cstdint>
 
@@ -14,7 +13,7 @@ namespace gp {
 // Whole-pixel distance from the centre of a part's rectangle to its target.
 std::int32_t partDistance(const PartRect& rect, QPoint target);
 
-// Sum of the six part distances of the chosen girl (0 when neither girl is chosen).
-std::int32_t measurePlacement(const FaceBoard& board);
+// Sum of the six part distances of the chosen girl.
+std::int32_t measurePlacement(const FaceLayout& face);
 
 } // namespace gp

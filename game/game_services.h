@@ -7,7 +7,7 @@
 // What the game needs from outside its rules: time, sound and the player's attention. The program
 // has one implementation (app/window_services.h); tests give doubles.
 
-#include "records/record.h"
+#include "game/record.h"
 
 #include <QString>
 

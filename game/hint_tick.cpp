@@ -4,11 +4,9 @@
 
 #include "game/hint_tick.h"
 
-#include "game/face_geometry.h"
+#include "game/face_parts.h"
 
 #include <QCoreApplication>
-
-#include <array>
 
 namespace gp {
 
@@ -25,18 +23,13 @@ constexpr DirectionHint kRight{QT_TRANSLATE_NOOP("Hints", "もっと右 右 ！"
 constexpr DirectionHint kUp{QT_TRANSLATE_NOOP("Hints", "もっと上 上 ！"), "Up"};
 constexpr DirectionHint kDown{QT_TRANSLATE_NOOP("Hints", "もっと下 下 ！"), "Down"};
 
-int chosenGirl(const FaceBoard& board)
-{
-    return board.isGirlChosen(GirlA) ? GirlA : GirlB;
-}
-
 // The first of the girl's parts whose rectangle holds the point strictly inside, or -1.
-int hiddenPartAt(const FaceBoard& board, int girl, std::int16_t x, std::int16_t y)
+int hiddenPartAt(const FaceLayout& face, int girl, std::int16_t x, std::int16_t y)
 {
     const float px = float(x);
     const float py = float(y);
     for (int i = 0; i < kPartCount; ++i) {
-        const PartRect r = board.partRect(girl, i);
+        const PartRect& r = face.parts[girl][i];
         const float right = r.left + r.width;
         const float bottom = r.top + r.height;
         if (r.left < px && px < right && r.top < py && py < bottom)
@@ -47,24 +40,15 @@ int hiddenPartAt(const FaceBoard& board, int girl, std::int16_t x, std::int16_t 
 
 } // namespace
 
-QString partHintText(int part)
-{
-    static const std::array<const char*, kPartCount> texts{
-        QT_TRANSLATE_NOOP("Hints", "右眉の上"), QT_TRANSLATE_NOOP("Hints", "左眉の上"),
-        QT_TRANSLATE_NOOP("Hints", "右目の上"), QT_TRANSLATE_NOOP("Hints", "左目の上"),
-        QT_TRANSLATE_NOOP("Hints", "鼻の上"),   QT_TRANSLATE_NOOP("Hints", "口の上")};
-    return QCoreApplication::translate("Hints", texts[part]);
-}
-
-std::optional<Hint> hintTick(GameState& state, const FaceBoard& board)
+std::optional<Hint> hintTick(GameState& state, const FaceLayout& face)
 {
     if (!state.dragging)
         return std::nullopt;
     if (state.pointerZone == PointerZone::Part)
         return Hint{partHintText(state.partUnderPointer), {}};
-    const int girl = chosenGirl(board);
+    const int girl = face.chosenGirl;
     if (state.pointerZone == PointerZone::Cover) {
-        const int part = hiddenPartAt(board, girl, state.pointerX, state.pointerY);
+        const int part = hiddenPartAt(face, girl, state.pointerX, state.pointerY);
         if (part >= 0)
             return Hint{partHintText(part), {}};
     }

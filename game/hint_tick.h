@@ -7,7 +7,7 @@
 // The once-a-second hint while a part is carried: the part under the pointer, or the direction
 // towards the carried part's place, alternating between the horizontal and the vertical.
 
-#include "game/face_board.h"
+#include "game/face_layout.h"
 #include "game/game_state.h"
 
 #include <QString>
@@ -16,8 +16,6 @@
 
 namespace gp {
 
-QString partHintText(int part);
-
 struct Hint
 {
     QString caption;
@@ -25,6 +23,6 @@ struct Hint
 };
 
 // What to show and sound this tick; nothing while no part is carried.
-std::optional<Hint> hintTick(GameState& state, const FaceBoard& board);
+std::optional<Hint> hintTick(GameState& state, const FaceLayout& face);
 
 } // namespace gp

@@ -4,7 +4,7 @@
 
 #include "game/scoring.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 #include <cmath>
 

@@ -4,10 +4,10 @@
 
 #include "media/sdl_audio_output.h"
 
+#include "base/plain_file.h"
 #include "media/wave_check.h"
-#include "records/plain_file.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -40,7 +40,8 @@ std::chrono::milliseconds lengthOf(qsizetype bytes)
 
 } // namespace
 
-SdlAudioOutput::SdlAudioOutput(std::chrono::milliseconds idleClose)
+SdlAudioOutput::SdlAudioOutput(std::function<void()> beep, std::chrono::milliseconds idleClose)
+    : m_beep(std::move(beep))
 {
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(idleClose);
@@ -76,7 +77,8 @@ bool SdlAudioOutput::play(const QString& path, PlayMode mode)
 
 void SdlAudioOutput::beep()
 {
-    QApplication::beep();
+    if (m_beep)
+        m_beep();
 }
 
 std::optional<QByteArray> SdlAudioOutput::loadSamples(const QString& path) const
@@ -95,7 +97,6 @@ bool SdlAudioOutput::openDevice()
         return true;
     if (m_unavailable)
         return false;
-    ++m_openAttempts;
 
     if (!m_subsystemUp) {
         // SDL would otherwise take over SIGINT and SIGTERM, and the program would no longer end
@@ -103,6 +104,7 @@ bool SdlAudioOutput::openDevice()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             m_unavailable = true;
+            qWarning("no sound: %s", SDL_GetError());
             return false;
         }
         m_subsystemUp = true;
@@ -116,6 +118,7 @@ bool SdlAudioOutput::openDevice()
     m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (m_device == 0) {
         m_unavailable = true;
+        qWarning("no sound: %s", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystemUp = false;
         return false;

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 namespace gp {
@@ -21,7 +22,9 @@ namespace gp {
 class SdlAudioOutput : public AudioOutput
 {
 public:
-    explicit SdlAudioOutput(std::chrono::milliseconds idleClose = std::chrono::seconds(3));
+    // beep: the desktop's default sound, for a cue that cannot be played; none when empty.
+    explicit SdlAudioOutput(std::function<void()> beep = {},
+                            std::chrono::milliseconds idleClose = std::chrono::seconds(3));
     ~SdlAudioOutput() override;
     SdlAudioOutput(const SdlAudioOutput&) = delete;
     SdlAudioOutput& operator=(const SdlAudioOutput&) = delete;
@@ -30,8 +33,6 @@ public:
     void beep() override;
 
     bool isDeviceOpen() const { return m_device != 0; }
-    // How often a device has been asked for since construction.
-    int openAttempts() const { return m_openAttempts; }
 
 private:
     std::optional<QByteArray> loadSamples(const QString& path) const;
@@ -40,10 +41,10 @@ private:
     void waitUntilHeard(std::chrono::milliseconds length);
     void closeIfSilent();
 
+    std::function<void()> m_beep;
     quint32 m_device = 0;
     bool m_subsystemUp = false;
     bool m_unavailable = false;
-    int m_openAttempts = 0;
     QTimer m_idleTimer;
 };
 

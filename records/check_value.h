@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/record.h"
+#include "game/record.h"
 
 #include <QStringView>
 #include <cstdint>

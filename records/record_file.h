@@ -6,7 +6,7 @@
 
 // YRM.ini on disk: read only when it is a plain file of a sane size, replaced only as a whole.
 
-#include "records/plain_file.h"
+#include "base/plain_file.h"
 
 #include <QByteArray>
 #include <QString>

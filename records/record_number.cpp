@@ -4,7 +4,7 @@
 
 #include "records/record_number.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 #include <charconv>
 #include <limits>

@@ -9,7 +9,7 @@
 #include "records/record_file.h"
 #include "records/record_name.h"
 #include "records/record_number.h"
-#include "records/user_folder.h"
+#include "base/user_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,7 +8,7 @@
 set -euo pipefail
 pkgs=(
     cmake make g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-documentation-tools libqt6sql6-sqlite
     qt6-translations-l10n
     libsdl2-dev

@@ -19,30 +19,6 @@
         <source>もっと下 下 ！</source>
         <translation>Further down!</translation>
     </message>
-    <message>
-        <source>右眉の上</source>
-        <translation>On the right eyebrow</translation>
-    </message>
-    <message>
-        <source>左眉の上</source>
-        <translation>On the left eyebrow</translation>
-    </message>
-    <message>
-        <source>右目の上</source>
-        <translation>On the right eye</translation>
-    </message>
-    <message>
-        <source>左目の上</source>
-        <translation>On the left eye</translation>
-    </message>
-    <message>
-        <source>鼻の上</source>
-        <translation>On the nose</translation>
-    </message>
-    <message>
-        <source>口の上</source>
-        <translation>On the mouth</translation>
-    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -105,6 +81,57 @@
     <message>
         <source>バージョン情報</source>
         <translation>About GAL PORTRAIT</translation>
+    </message>
+</context>
+<context>
+    <name>Parts</name>
+    <message>
+        <source>右眉</source>
+        <translation>Right eyebrow</translation>
+    </message>
+    <message>
+        <source>右眉の上</source>
+        <translation>On the right eyebrow</translation>
+    </message>
+    <message>
+        <source>左眉</source>
+        <translation>Left eyebrow</translation>
+    </message>
+    <message>
+        <source>左眉の上</source>
+        <translation>On the left eyebrow</translation>
+    </message>
+    <message>
+        <source>右目</source>
+        <translation>Right eye</translation>
+    </message>
+    <message>
+        <source>右目の上</source>
+        <translation>On the right eye</translation>
+    </message>
+    <message>
+        <source>左目</source>
+        <translation>Left eye</translation>
+    </message>
+    <message>
+        <source>左目の上</source>
+        <translation>On the left eye</translation>
+    </message>
+    <message>
+        <source>鼻</source>
+        <translation>Nose</translation>
+    </message>
+    <message>
+        <source>鼻の上</source>
+        <translation>On the nose</translation>
+    </message>
+    <message>
+        <source>口</source>
+        <translation>Mouth</translation>
+    </message>
+    <message>
+        <source>口の上</source>
+        <translation>On the mouth</translation>
     </message>
 </context>
 <context>
@@ -174,7 +201,7 @@
     </message>
 </context>
 <context>
-    <name>gp::GameLoop</name>
+    <name>gp::GameModel</name>
     <message>
         <source>時間切れ ！</source>
         <translation>Time&apos;s up!</translation>
@@ -247,37 +274,9 @@
         <source>YRM.INIファイルが不正です。</source>
         <translation>The YRM.INI file is invalid.</translation>
     </message>
-    <message>
-        <source>ゲーム開始 ！</source>
-        <translation>Game started!</translation>
-    </message>
 </context>
 <context>
     <name>gp::MainWindow</name>
-    <message>
-        <source>右眉</source>
-        <translation>Right eyebrow</translation>
-    </message>
-    <message>
-        <source>左眉</source>
-        <translation>Left eyebrow</translation>
-    </message>
-    <message>
-        <source>右目</source>
-        <translation>Right eye</translation>
-    </message>
-    <message>
-        <source>左目</source>
-        <translation>Left eye</translation>
-    </message>
-    <message>
-        <source>鼻</source>
-        <translation>Nose</translation>
-    </message>
-    <message>
-        <source>口</source>
-        <translation>Mouth</translation>
-    </message>
     <message>
         <source>透明なドラッグアイコン</source>
         <translation>Transparent drag icon</translation>
@@ -301,6 +300,10 @@
     <message>
         <source>得点 %1 点、%2</source>
         <translation>Score %1, %2</translation>
+    </message>
+    <message>
+        <source>ゲーム開始 ！</source>
+        <translation>Game started!</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@ Backdrop::Backdrop(const QColor& background, QWidget* parent)
 
 void Backdrop::setPicture(const QString& name, QSize size)
 {
-    m_picture = LazyPicture(name);
+    m_picture = LazyPicture(name, size);
     m_pictureRect = QRect(QPoint(0, 0), size);
     update();
 }
@@ -28,7 +28,7 @@ void Backdrop::paintEvent(QPaintEvent* event)
     p.fillRect(event->rect(), m_background);
     // Not decoded while something opaque covers it all.
     if (m_picture.isSet() && event->region().intersects(m_pictureRect))
-        p.drawPixmap(0, 0, m_picture.get());
+        p.drawPixmap(0, 0, m_picture.get(devicePixelRatioF()));
 }
 
 } // namespace gp

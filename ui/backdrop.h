@@ -21,7 +21,7 @@ class Backdrop : public QWidget
 public:
     explicit Backdrop(const QColor& background, QWidget* parent = nullptr);
 
-    // A generated picture, decoded when it is first drawn or asked for.
+    // A generated picture, drawn for the screen's ratio when it is first painted there.
     void setPicture(const QString& name, QSize size);
 
 protected:

@@ -31,6 +31,10 @@ constexpr QColor kRecordHolderText{0x00, 0x00, 0x00};
 constexpr QColor kRecordHolderBackground{0xFF, 0xFF, 0x00};
 constexpr QColor kRecordScoreText{0xFF, 0xFF, 0xFF};
 constexpr QColor kRecordScoreBackground{0xFF, 0x00, 0x00};
+// The time gauge's fill: ample time, under 30 % left, under 10 % left.
+constexpr QColor kGaugeAmple{0x00, 0x00, 0xFF};
+constexpr QColor kGaugeLow{0xFF, 0xFF, 0x00};
+constexpr QColor kGaugeCritical{0xFF, 0x00, 0x00};
 
 constexpr QColor kCongratulationText{0xFF, 0xFF, 0xFF};
 constexpr QColor kCongratulationBackground{0x00, 0x40, 0x40};

@@ -4,7 +4,7 @@
 
 #include "ui/fonts.h"
 
-#include "game/rounding.h"
+#include "base/rounding.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 
 #include "ui/main_window.h"
 
-#include "game/face_geometry.h"
+#include "game/face_parts.h"
 #include "game/scoring.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <algorithm>
 
 namespace gp {
@@ -32,25 +31,39 @@ constexpr int kGapToStatusFrame = 10;
 // Below the status frame the outer height leaves room for the title and menu bars above it.
 constexpr int kRoomBelowStatusFrame = 65;
 
-QString partName(int part)
-{
-    static const char* const names[kPartCount] = {
-        QT_TRANSLATE_NOOP("gp::MainWindow", "右眉"), QT_TRANSLATE_NOOP("gp::MainWindow", "左眉"),
-        QT_TRANSLATE_NOOP("gp::MainWindow", "右目"), QT_TRANSLATE_NOOP("gp::MainWindow", "左目"),
-        QT_TRANSLATE_NOOP("gp::MainWindow", "鼻"),   QT_TRANSLATE_NOOP("gp::MainWindow", "口")};
-    return MainWindow::tr(names[part]);
-}
-
 QString partObjectName(int girl, int part)
 {
-    static const char* const roles[kPartCount] = {"rightEyebrow", "leftEyebrow", "rightEye",
-                                                  "leftEye",      "nose",        "mouth"};
-    return QLatin1String(roles[part]) + QLatin1Char(girl == GirlA ? 'A' : 'B');
+    return QString(partRole(part)) + QLatin1Char(girl == GirlA ? 'A' : 'B');
+}
+
+QColor gaugeColor(GaugeStep step)
+{
+    switch (step) {
+    case GaugeStep::Ample:
+        break;
+    case GaugeStep::Low:
+        return kGaugeLow;
+    case GaugeStep::Critical:
+        return kGaugeCritical;
+    }
+    return kGaugeAmple;
+}
+
+QString coordinateText(float value)
+{
+    return QString::number(double(value), 'g', 7);
+}
+
+// The record score after a new record, as the new-record dialog always showed it: a blank before
+// a score of 0 or more.
+QString newRecordScoreCaption(std::int16_t score)
+{
+    return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
 }
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(GameModel& model, QWidget* parent) : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("GAL PORTRAIT"));
@@ -75,12 +88,32 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildPlayAreas(central);
     m_statusFrame = new StatusFrame(central);
 
-    m_hintTimer = new QTimer(this);
-    m_hintTimer->setInterval(1000);
-    m_hintTimer->setTimerType(Qt::PreciseTimer); // a steady one-second beat for the hints
-
     m_actions = addMenus(menuBar());
     m_announcer = new Announcer(this);
+    m_dragger = std::make_unique<PartDragger>(*this, m_model);
+
+    // A checkable action flips its own check before it reports the click; the checks show the
+    // model's girl, who stays while a game runs.
+    for (QAction* girl : m_actions.girls)
+        connect(girl, &QAction::triggered, this, [this] { showGirl(m_model.chosenGirl()); });
+    connect(&m_model, &GameModel::phaseChanged, this, &MainWindow::showPhase);
+    connect(&m_model, &GameModel::girlChosen, this, &MainWindow::showGirl);
+    connect(&m_model, &GameModel::partMoved, this, &MainWindow::showPart);
+    connect(&m_model, &GameModel::gaugeChanged, this, &MainWindow::showGauge);
+    connect(&m_model, &GameModel::soundSwitched, this, &MainWindow::showSoundSwitch);
+    connect(&m_model, &GameModel::recordLoaded, this, [this] { showRecord(false); });
+    connect(&m_model, &GameModel::recordBeaten, this, [this] { showRecord(true); });
+    connect(&m_model, &GameModel::scored, this, &MainWindow::showScore);
+    connect(&m_model, &GameModel::hintGiven, this, &MainWindow::showHint);
+    connect(&m_model, &GameModel::pointerReported, this, &MainWindow::showPointer);
+    // The record is shown once it is loaded; the rest as it stands.
+    showPhase(m_model.phase());
+    showGirl(m_model.chosenGirl());
+    for (int girl = 0; girl < kGirlCount; ++girl)
+        for (int part = 0; part < kPartCount; ++part)
+            showPart(girl, part);
+    showGauge();
+    showSoundSwitch(m_model.isSoundOn());
 }
 
 MainWindow::~MainWindow() = default;
@@ -130,7 +163,7 @@ void MainWindow::fitToPlayArea()
 {
     for (int girl = 0; girl < kGirlCount; ++girl) {
         m_playAreas[girl]->resize(kPlayAreaWidth, kPlayAreaHeight);
-        m_covers[girl]->resize(kFaceWidth, kFaceHeight);
+        m_covers[girl]->setGeometry(0, 0, kFaceWidth, kFaceHeight);
         m_completeFaces[girl]->resize(kFaceWidth, kFaceHeight);
     }
     const QRect area = m_playAreas[GirlA]->geometry();
@@ -186,118 +219,92 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
 }
 
-bool MainWindow::isGirlChosen(int girl) const
+void MainWindow::showPhase(Phase phase)
 {
-    return m_actions.girls[girl]->isChecked();
-}
-
-PartRect MainWindow::partRect(int girl, int part) const
-{
-    const Sprite* sprite = m_parts[girl][part];
-    return {sprite->left(), sprite->top(), float(sprite->width()), float(sprite->height())};
-}
-
-void MainWindow::setPartLeft(int girl, int part, float left)
-{
-    m_parts[girl][part]->setLeft(left);
-}
-
-void MainWindow::setPartTop(int girl, int part, float top)
-{
-    m_parts[girl][part]->setTop(top);
-}
-
-void MainWindow::setPartDragIconTransparent(int girl, int part, bool transparent)
-{
-    m_parts[girl][part]->setDragIcon(transparent ? m_transparentDragIcon->picture() : QPixmap());
-}
-
-void MainWindow::setCoverLeft(int girl, int left)
-{
-    m_covers[girl]->move(left, m_covers[girl]->y());
-}
-
-void MainWindow::setCoverTop(int girl, int top)
-{
-    m_covers[girl]->move(m_covers[girl]->x(), top);
-}
-
-void MainWindow::setGaugeColor(const QColor& color)
-{
-    m_statusFrame->timeGauge()->setGaugeColor(color);
-}
-
-void MainWindow::setCompleteFaceVisible(int girl, bool visible)
-{
-    m_completeFaces[girl]->setVisible(visible);
-}
-
-void MainWindow::setCoverVisible(int girl, bool visible)
-{
-    m_covers[girl]->setVisible(visible);
-}
-
-void MainWindow::setCommandEnabled(Command command, bool enabled)
-{
-    switch (command) {
-    case Command::Start:
-        m_actions.start->setEnabled(enabled);
-        break;
-    case Command::Stop:
-        m_actions.stop->setEnabled(enabled);
-        break;
-    case Command::ChooseGirl:
-        m_actions.girlMenu->menuAction()->setEnabled(enabled);
-        break;
+    const bool running = phase == Phase::Running;
+    const bool covered = running && !m_model.isDebugGame();
+    for (int girl = 0; girl < kGirlCount; ++girl) {
+        m_completeFaces[girl]->setVisible(phase == Phase::Idle);
+        m_covers[girl]->setVisible(covered);
     }
+    m_actions.stop->setEnabled(running);
+    m_actions.start->setEnabled(!running);
+    m_actions.girlMenu->menuAction()->setEnabled(!running);
+    if (!running) {
+        m_dragger->cancel();
+        return;
+    }
+    // Blind play hides the pointer behind a transparent drag icon; in debug mode the outline of
+    // the carried part follows it.
+    for (const auto& parts : m_parts) {
+        for (Sprite* sprite : parts) {
+            if (covered)
+                sprite->setDragIcon(QStringLiteral("invisible_cursor"),
+                                    m_transparentDragIcon->size());
+            else
+                sprite->clearDragIcon();
+        }
+    }
+    m_announcer->announce(tr("ゲーム開始 ！"));
 }
 
-void MainWindow::setHintTimerRunning(bool running)
+void MainWindow::showGirl(int girl)
 {
-    if (running)
-        m_hintTimer->start();
+    m_actions.girls[GirlA]->setChecked(girl == GirlA);
+    m_actions.girls[GirlB]->setChecked(girl == GirlB);
+    m_playAreas[GirlA]->setVisible(girl == GirlA);
+}
+
+void MainWindow::showPart(int girl, int part)
+{
+    const PartRect& rect = m_model.partRect(girl, part);
+    m_parts[girl][part]->moveTo(rect.left, rect.top);
+}
+
+void MainWindow::showGauge()
+{
+    StatusPanel* gauge = m_statusFrame->timeGauge();
+    gauge->setGaugePercent(m_model.remainingPercent());
+    gauge->setGaugeColor(gaugeColor(m_model.gaugeStep()));
+}
+
+void MainWindow::showSoundSwitch(bool on)
+{
+    m_actions.soundSwitch->setText(soundSwitchCaption(on));
+}
+
+void MainWindow::showRecord(bool beatenNow)
+{
+    const Record& record = m_model.record();
+    m_statusFrame->recordHolderPanel()->setCaption(record.holder);
+    if (beatenNow)
+        m_statusFrame->recordScorePanel()->setCaption(newRecordScoreCaption(record.score));
     else
-        m_hintTimer->stop();
+        m_statusFrame->recordScorePanel()->setCaption(record.score);
 }
 
-void MainWindow::setGaugePercent(double percent)
-{
-    m_statusFrame->timeGauge()->setGaugePercent(percent);
-}
-
-QColor MainWindow::gaugeColor() const
-{
-    return m_statusFrame->timeGauge()->gaugeColor();
-}
-
-void MainWindow::setScoreCaption(int score)
+void MainWindow::showScore(int score)
 {
     m_statusFrame->scorePanel()->setCaption(score);
     m_announcer->announce(tr("得点 %1 点、%2").arg(score).arg(ratingCue(std::int16_t(score))));
 }
 
-void MainWindow::setHintCaption(const QString& text)
+void MainWindow::showHint(const QString& caption)
 {
     // Every hint is spoken, the same one again too: it answers the player's latest move.
-    m_announcer->announce(text);
+    m_announcer->announce(caption);
     StatusPanel* hint = m_statusFrame->hintPanel();
-    if (text == hint->caption())
+    if (caption == hint->caption())
         return;
-    hint->setCaption(text);
+    hint->setCaption(caption);
     // A direction cue may hold up the interface right after this; show the text first.
     hint->repaint();
 }
 
-void MainWindow::setPointerCaptions(const QString& x, const QString& y)
+void MainWindow::showPointer(float x, float y)
 {
-    m_pointerLabels[0]->setText(x);
-    m_pointerLabels[1]->setText(y);
-}
-
-void MainWindow::endVisualDrag()
-{
-    if (m_dragger)
-        m_dragger->cancel();
+    m_pointerLabels[0]->setText(coordinateText(x));
+    m_pointerLabels[1]->setText(coordinateText(y));
 }
 
 } // namespace gp

@@ -4,18 +4,19 @@
 
 #pragma once
 
-// The main window: the play areas of both girls, the status frame and the menus. It draws and
-// reports; the handlers that drive it live in app/, the rules they follow in game/.
+// The main window: the play areas of both girls, the status frame and the menus. It shows the
+// game model and reports the player's input; the menu commands are wired in app/, the carrying
+// of parts goes to the model through the part dragger.
 
-#include "game/game_board.h"
+#include "game/game_model.h"
 #include "ui/menu_actions.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
-class QTimer;
 
 namespace gp {
 
@@ -25,12 +26,12 @@ class PartDragger;
 class Sprite;
 class StatusFrame;
 
-class MainWindow : public QMainWindow, public GameBoard
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(GameModel& model, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Backdrop* playArea(int girl) const { return m_playAreas[girl]; }
@@ -38,7 +39,6 @@ public:
     Sprite* completeFace(int girl) const { return m_completeFaces[girl]; }
     Sprite* part(int girl, int part) const { return m_parts[girl][part]; }
     StatusFrame* statusFrame() const { return m_statusFrame; }
-    QTimer* hintTimer() const { return m_hintTimer; }
     // The last pointer position over a play area or cover, in labels kept above the visible area.
     QLabel* pointerXLabel() const { return m_pointerLabels[0]; }
     QLabel* pointerYLabel() const { return m_pointerLabels[1]; }
@@ -46,37 +46,12 @@ public:
     // Speaks to a screen reader whatever the focus.
     Announcer* announcer() const { return m_announcer; }
 
-    // Sizes the play areas, covers and complete faces to the face, puts the status frame beside
-    // the play area and fits the window around them.
+    // Sizes the play areas, covers and complete faces to the face, lays the covers over the faces,
+    // puts the status frame beside the play area and fits the window around them.
     void fitToPlayArea();
 
     // Asked before the window closes; false keeps it open. Unset, the window just closes.
     std::function<bool()> onCloseRequest;
-
-    // FaceBoard
-    bool isGirlChosen(int girl) const override;
-    PartRect partRect(int girl, int part) const override;
-    void setPartLeft(int girl, int part, float left) override;
-    void setPartTop(int girl, int part, float top) override;
-    void setPartDragIconTransparent(int girl, int part, bool transparent) override;
-    void setCoverLeft(int girl, int left) override;
-    void setCoverTop(int girl, int top) override;
-    void setGaugeColor(const QColor& color) override;
-
-    // GameBoard
-    void setCompleteFaceVisible(int girl, bool visible) override;
-    void setCoverVisible(int girl, bool visible) override;
-    void setCommandEnabled(Command command, bool enabled) override;
-    void setHintTimerRunning(bool running) override;
-    void setGaugePercent(double percent) override;
-    QColor gaugeColor() const override;
-    void setScoreCaption(int score) override;
-    void setHintCaption(const QString& text) override;
-    void setPointerCaptions(const QString& x, const QString& y) override;
-    void endVisualDrag() override;
-
-    // The carrying of parts with the mouse; the window gives the pointer back through it.
-    void setPartDragger(PartDragger* dragger) { m_dragger = dragger; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +63,18 @@ private:
     void setOuterSize(QSize size);
     void applyOuterSize();
 
+    // What the model holds, shown.
+    void showPhase(Phase phase);
+    void showGirl(int girl);
+    void showPart(int girl, int part);
+    void showGauge();
+    void showSoundSwitch(bool on);
+    void showRecord(bool beatenNow);
+    void showScore(int score);
+    void showHint(const QString& caption);
+    void showPointer(float x, float y);
+
+    GameModel& m_model;
     std::array<Backdrop*, 2> m_playAreas{};
     std::array<Backdrop*, 2> m_covers{};
     std::array<Sprite*, 2> m_completeFaces{};
@@ -95,11 +82,11 @@ private:
     Sprite* m_transparentDragIcon = nullptr;
     std::array<QLabel*, 2> m_pointerLabels{};
     StatusFrame* m_statusFrame = nullptr;
-    QTimer* m_hintTimer = nullptr;
     Announcer* m_announcer = nullptr;
     MenuActions m_actions;
+    // Gone before the widgets it watches.
+    std::unique_ptr<PartDragger> m_dragger;
 
-    PartDragger* m_dragger = nullptr;
     QSize m_outerSize;
     QSize m_appliedDecoration{-1, -1};
 };

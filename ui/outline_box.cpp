@@ -4,6 +4,8 @@
 
 #include "ui/outline_box.h"
 
+#include "ui/device_pixels.h"
+
 #include <QPainter>
 
 namespace gp {
@@ -17,8 +19,9 @@ OutlineBox::OutlineBox(QWidget* parent) : QWidget(parent)
 void OutlineBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    DevicePixels device(p);
+    const QColor line = palette().color(QPalette::WindowText);
+    device.drawFrame(device.map(rect()), device.lineWidth(), line, line);
 }
 
 } // namespace gp

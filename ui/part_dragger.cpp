@@ -5,9 +5,10 @@
 #include "ui/part_dragger.h"
 
 #include "game/drag_rules.h"
-#include "game/face_geometry.h"
+#include "game/game_model.h"
 #include "ui/announcer.h"
 #include "ui/backdrop.h"
+#include "ui/device_pixels.h"
 #include "ui/main_window.h"
 #include "ui/sprite.h"
 
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace gp {
@@ -38,10 +40,11 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        DevicePixels device(p);
+        const QRect r = device.map(rect());
+        const int line = device.lineWidth();
+        device.drawPatternFrame(r, line, Qt::black, Qt::DashLine);
+        device.drawPatternFrame(r.adjusted(line, line, -line, -line), line, Qt::white, Qt::DotLine);
     }
 };
 
@@ -89,14 +92,22 @@ private:
     std::function<bool()> m_mouseBlocked;
 };
 
+// The rules count in whole logical pixels, as the pointer reports them at a device pixel ratio of
+// one. At another ratio a platform may report fractions too; the point is taken as the pixel it
+// lies in, so that the same place scores the same and gives the same hint at every ratio.
+QPointF wholePixel(const QPointF& point)
+{
+    return {std::floor(point.x()), std::floor(point.y())};
+}
+
 // How far an arrow key moves the carried part's grab point, in pixels: with Shift, and without.
 constexpr double kFineStep = 1;
 constexpr double kStep = 5;
 
 } // namespace
 
-PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
-    : QObject(parent), m_window(window), m_rules(rules)
+PartDragger::PartDragger(MainWindow& window, GameModel& model, QObject* parent)
+    : QObject(parent), m_window(window), m_model(model)
 {
     for (int part = 0; part < kPartCount; ++part) {
         m_window.part(GirlA, part)->installEventFilter(this);
@@ -111,13 +122,11 @@ PartDragger::PartDragger(MainWindow& window, DragRules& rules, QObject* parent)
                 if (state != Qt::ApplicationActive)
                     focusLost();
             });
-    m_window.setPartDragger(this);
 }
 
 PartDragger::~PartDragger()
 {
     cancel();
-    m_window.setPartDragger(nullptr);
 }
 
 void PartDragger::cancel()
@@ -142,13 +151,13 @@ bool PartDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseMove:
         if (m_carrying) {
-            reportAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
+            reportAt(areaPos(watched, static_cast<QMouseEvent*>(event)));
             return true;
         }
         break;
     case QEvent::MouseButtonRelease:
         if (m_carrying) {
-            dropAt(areaPos(static_cast<QMouseEvent*>(event)->globalPosition()));
+            dropAt(areaPos(watched, static_cast<QMouseEvent*>(event)));
             return true;
         }
         break;
@@ -188,12 +197,12 @@ bool PartDragger::press(QWidget* pressed, QMouseEvent* event)
     }
     if (girl < 0 || m_carrying)
         return m_carrying;
-    return begin(girl, part, event->position(), false);
+    return begin(girl, part, wholePixel(event->position()), false);
 }
 
 bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard)
 {
-    if (!m_rules.pressPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+    if (!m_model.pressPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
                            float(grab.y() * kGrabUnitsPerPixel)))
         return false;
 
@@ -203,7 +212,8 @@ bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard
     m_part = part;
     m_grab = grab;
     const Sprite* sprite = m_window.part(girl, part);
-    m_keyPoint = QPointF(sprite->left(), sprite->top()) + grab;
+    const PartRect& place = m_model.partRect(girl, part);
+    m_keyPoint = QPointF(place.left, place.top) + grab;
     if (!sprite->dragIcon().isNull()) {
         QApplication::setOverrideCursor(QCursor(sprite->dragIcon(), 0, 0));
         m_cursorHidden = true;
@@ -219,9 +229,12 @@ bool PartDragger::begin(int girl, int part, const QPointF& grab, bool byKeyboard
     return true;
 }
 
-QPointF PartDragger::areaPos(const QPointF& globalPos) const
+QPointF PartDragger::areaPos(QObject* receiver, const QMouseEvent* event) const
 {
-    return m_window.playArea(m_girl)->mapFromGlobal(globalPos);
+    // From the receiver's own point: the global one passes through the window's place on the
+    // screen, which a fractional ratio rounds to whole logical pixels.
+    const QPointF inWindow = static_cast<QWidget*>(receiver)->mapTo(&m_window, event->position());
+    return wholePixel(m_window.playArea(m_girl)->mapFrom(&m_window, inWindow));
 }
 
 PartDragger::Target PartDragger::targetAt(const QPointF& local) const
@@ -248,13 +261,13 @@ void PartDragger::reportAt(const QPointF& local)
     const Target t = targetAt(local);
     switch (t.zone) {
     case PointerZone::Part:
-        m_rules.pointerOverPart(t.part);
+        m_model.pointerOverPart(t.part);
         break;
     case PointerZone::Cover:
-        m_rules.pointerOverCover(float(t.pos.x()), float(t.pos.y()));
+        m_model.pointerOverCover(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::PlayArea:
-        m_rules.pointerOverPlayArea(float(t.pos.x()), float(t.pos.y()));
+        m_model.pointerOverPlayArea(float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
         break;
@@ -269,12 +282,12 @@ void PartDragger::dropAt(const QPointF& local)
     cancel();
     switch (t.zone) {
     case PointerZone::Part:
-        m_rules.dropOnPart(girl, t.part, float(t.pos.x() * kGrabUnitsPerPixel),
+        m_model.dropOnPart(girl, t.part, float(t.pos.x() * kGrabUnitsPerPixel),
                            float(t.pos.y() * kGrabUnitsPerPixel));
         break;
     case PointerZone::Cover:
     case PointerZone::PlayArea:
-        m_rules.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
+        m_model.dropOnPlayArea(girl, part, float(t.pos.x()), float(t.pos.y()));
         break;
     case PointerZone::None:
         // Nothing there takes the drop: the part stays and is still being dragged.
@@ -291,7 +304,7 @@ void PartDragger::putBack()
     const int part = m_part;
     const QPointF grab = m_grab;
     cancel();
-    m_rules.dropOnPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
+    m_model.dropOnPart(girl, part, float(grab.x() * kGrabUnitsPerPixel),
                        float(grab.y() * kGrabUnitsPerPixel));
     announce(tr("%1を置きました").arg(m_window.part(girl, part)->accessibleName()));
 }
@@ -306,7 +319,7 @@ bool PartDragger::keyPressed(QKeyEvent* event)
     if (!m_carrying) {
         if (key < Qt::Key_1 || key > Qt::Key_6)
             return false;
-        m_girl = m_window.isGirlChosen(GirlA) ? GirlA : GirlB;
+        m_girl = m_model.chosenGirl();
         const Sprite* sprite = m_window.part(m_girl, key - Qt::Key_1);
         // A press in the middle of the image, in whole pixels as a pointer would press it: a part
         // under the cover is out of reach, and a part lying over it is taken instead.

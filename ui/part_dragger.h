@@ -26,7 +26,7 @@ class QWidget;
 
 namespace gp {
 
-class DragRules;
+class GameModel;
 class MainWindow;
 
 class PartDragger : public QObject
@@ -34,12 +34,11 @@ class PartDragger : public QObject
     Q_OBJECT
 
 public:
-    PartDragger(MainWindow& window, DragRules& rules, QObject* parent = nullptr);
+    PartDragger(MainWindow& window, GameModel& model, QObject* parent = nullptr);
     ~PartDragger() override;
 
     // Ends the carrying without a drop and gives the pointer back.
     void cancel();
-    bool isCarryingByKeyboard() const { return m_carrying && m_byKeyboard; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,7 +53,7 @@ private:
 
     // Play-area pixels of the carried part's girl.
     Target targetAt(const QPointF& areaPos) const;
-    QPointF areaPos(const QPointF& globalPos) const;
+    QPointF areaPos(QObject* receiver, const QMouseEvent* event) const;
     bool press(QWidget* pressed, QMouseEvent* event);
     // A press on the part at grab, pixels inside its image; true when it is carried.
     bool begin(int girl, int part, const QPointF& grab, bool byKeyboard);
@@ -66,9 +65,10 @@ private:
     bool keyPressed(QKeyEvent* event);
     // Tells a screen reader what became of the carried part.
     void announce(const QString& text);
+    bool isCarryingByKeyboard() const { return m_carrying && m_byKeyboard; }
 
     MainWindow& m_window;
-    DragRules& m_rules;
+    GameModel& m_model;
     QWidget* m_outline = nullptr;
     bool m_carrying = false;
     bool m_cursorHidden = false;

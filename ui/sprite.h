@@ -4,8 +4,9 @@
 
 #pragma once
 
-// A picture shown at its own size: a face part, a complete face, the drag icon. Its place is kept
-// in single precision as the game computes it; the screen shows the nearest whole pixel.
+// A picture shown at its own size: a face part, a complete face, the drag icon, drawn for the
+// device pixel ratio of the screen it is on when it is painted. Its place is kept in single
+// precision as the game computes it; the screen shows the nearest whole pixel.
 
 #include "ui/art.h"
 
@@ -24,29 +25,23 @@ public:
     // A generated picture of the given size, decoded when it is first drawn or asked for. An
     // opaque picture hides what lies beneath it, which then need not be drawn.
     void setPicture(const QString& name, QSize size, bool opaque = true);
-    const QPixmap& picture() const { return m_picture.get(); }
+    const QPixmap& picture() const { return m_picture.get(devicePixelRatioF()); }
 
-    float left() const { return m_left; }
-    float top() const { return m_top; }
-    void setLeft(float left);
-    void setTop(float top);
     void moveTo(float left, float top);
 
-    // The picture shown in place of the pointer while this control is dragged; empty means the
-    // outline of the control follows the pointer.
-    void setDragIcon(const QPixmap& icon) { m_dragIcon = icon; }
-    const QPixmap& dragIcon() const { return m_dragIcon; }
+    // The picture shown in place of the pointer while this control is dragged, by name and logical
+    // size as setPicture takes them; none means the outline of the control follows the pointer.
+    void setDragIcon(const QString& name, QSize size) { m_dragIcon = LazyPicture(name, size); }
+    void clearDragIcon() { m_dragIcon = LazyPicture(); }
+    // Drawn for the ratio of the screen the control is on now; null without a drag icon.
+    QPixmap dragIcon() const { return m_dragIcon.get(devicePixelRatioF()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void place();
-
     LazyPicture m_picture;
-    QPixmap m_dragIcon;
-    float m_left = 0;
-    float m_top = 0;
+    LazyPicture m_dragIcon;
 };
 
 } // namespace gp

@@ -5,11 +5,13 @@
 #include "ui/status_frame.h"
 
 #include "ui/caption_label.h"
+#include "ui/device_pixels.h"
 #include "ui/fonts.h"
 #include "ui/outline_box.h"
 #include "ui/status_panel.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace gp {
@@ -86,6 +88,20 @@ StatusFrame::StatusFrame(QWidget* parent) : QFrame(parent)
     m_done->setGeometry(24, 280, 107, 37);
     m_done->setFont(mincho12);
     m_done->setFocusPolicy(Qt::TabFocus);
+}
+
+// The sunken edge in the style's colours, laid on device pixels: the style draws it one device
+// pixel thin at any ratio.
+void StatusFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    DevicePixels device(p);
+    const QRect outer = device.map(rect());
+    const int line = device.lineWidth();
+    const QColor dark = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    device.drawFrame(outer, line, dark, light);
+    device.drawFrame(outer.adjusted(line, line, -line, -line), line, light, dark);
 }
 
 } // namespace gp

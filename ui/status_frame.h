@@ -29,6 +29,9 @@ public:
     StatusPanel* hintPanel() const { return m_hint; }
     QPushButton* doneButton() const { return m_done; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     StatusPanel* m_recordScore = nullptr;
     StatusPanel* m_recordHolder = nullptr;

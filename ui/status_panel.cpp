@@ -4,6 +4,8 @@
 
 #include "ui/status_panel.h"
 
+#include "ui/device_pixels.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -12,16 +14,6 @@ namespace gp {
 namespace {
 
 constexpr int kBevel = 2; // raised outer bevel plus inset inner bevel, one pixel each
-
-void drawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
-{
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-}
 
 } // namespace
 
@@ -91,17 +83,25 @@ QRectF StatusPanel::gaugeRect() const
 void StatusPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QRect r = rect();
-    p.fillRect(r, m_background);
-    const QRectF fill = gaugeRect();
-    if (fill.width() > 0)
-        p.fillRect(fill, m_gaugeColor);
+    p.fillRect(rect(), m_background);
+    {
+        DevicePixels device(p);
+        const QRect outer = device.map(rect());
+        const int line = device.lineWidth();
+        // The fill meets the inner bevel on the device's pixels, leaving no stripe between them.
+        const QRect inner =
+            outer.adjusted(kBevel * line, kBevel * line, -kBevel * line, -kBevel * line);
+        const double share = std::clamp(m_gaugePercent, 0.0, 100.0) / 100.0;
+        const int end = inner.right() + 1;
+        const int fillLeft = qRound(end - inner.width() * share);
+        if (fillLeft < end)
+            p.fillRect(QRect(fillLeft, inner.top(), end - fillLeft, inner.height()), m_gaugeColor);
 
-    const QColor light(255, 255, 255);
-    const QColor shadow(128, 128, 128);
-    // QRect's right() and bottom() are the last column and row: the outer bevel ends there.
-    drawBevel(p, r, light, shadow);
-    drawBevel(p, r.adjusted(1, 1, -1, -1), shadow, light);
+        const QColor light(255, 255, 255);
+        const QColor shadow(128, 128, 128);
+        device.drawFrame(outer, line, light, shadow);
+        device.drawFrame(outer.adjusted(line, line, -line, -line), line, shadow, light);
+    }
 
     if (!m_caption.isEmpty()) {
         p.setPen(m_textColor);

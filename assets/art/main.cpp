@@ -2,76 +2,141 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// gp-artgen <outdir>: draws every picture of the game into outdir as PNG files. The build runs it
-// and packs the files into the program's resources; nothing random goes in, so the same program
-// writes the same bytes every time.
+// gp-artgen <svgdir> <outdir>: draws the girls from girl_a.svg and girl_b.svg, and the program
+// icon from icon.svg, into outdir as PNG files at device pixel ratio 1, after checking that every
+// part keeps to its rectangle. Nothing random goes in, so the same files give the same bytes.
 
-#include "assets/art/face_sheet.h"
-#include "assets/art/icon_art.h"
 #include "game/face_geometry.h"
+#include "ui/face_renderer.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QSvgRenderer>
 
 #include <cstdio>
 
 namespace {
 
-bool save(const QImage& image, const QDir& dir, const QString& name)
+// The ratios the parts are checked at: the packed pictures' and one where a stray half pixel of
+// the drawing shows.
+constexpr qreal kCheckedRatios[] = {1.0, 2.0};
+
+// The pixels a part may use: its own rectangle less every other part's, so no part carries a
+// piece of its neighbour, with grow pixels kept clear of all the edges.
+QRegion partRegion(int girl, int part, qreal ratio, int grow)
 {
-    if (image.save(dir.filePath(name), "PNG"))
-        return true;
-    std::fprintf(stderr, "gp-artgen: cannot write %s\n", qPrintable(dir.filePath(name)));
+    const auto rect = [&](int which) {
+        return gp::deviceRect(gp::partCutRect(girl, which), ratio);
+    };
+    QRegion region(rect(part).adjusted(grow, grow, -grow, -grow));
+    for (int other = 0; other < gp::kPartCount; ++other) {
+        if (other != part)
+            region -= QRegion(rect(other).adjusted(-grow, -grow, grow, grow));
+    }
+    return region;
+}
+
+QString strayPixel(const QImage& layer, const QRegion& allowed)
+{
+    for (int y = 0; y < layer.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            if (qAlpha(line[x]) != 0 && !allowed.contains(QPoint(x, y)))
+                return QStringLiteral("(%1, %2)").arg(x).arg(y);
+        }
+    }
+    return {};
+}
+
+bool fail(const QString& why)
+{
+    std::fprintf(stderr, "gp-artgen: %s\n", qPrintable(why));
     return false;
 }
 
-bool writeGirl(const QDir& dir, int girl, int scale)
+bool save(const QImage& image, const QDir& dir, const QString& name)
 {
-    art::FaceSheet sheet;
-    const QString error = sheet.render(girl, scale);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "gp-artgen: %s\n", qPrintable(error));
-        return false;
+    return image.save(dir.filePath(name), "PNG") ||
+           fail(QStringLiteral("cannot write %1").arg(dir.filePath(name)));
+}
+
+bool writeGirl(const QDir& sources, const QDir& out, int girl)
+{
+    const QString letter = QChar(u'a' + girl);
+    const QString file = sources.filePath(QStringLiteral("girl_%1.svg").arg(letter));
+    gp::FaceRenderer renderer(file);
+    if (!renderer.isValid()) {
+        QString ids = QLatin1String(gp::kBlankElementId);
+        for (const char* id : gp::kPartElementIds)
+            ids += QStringLiteral(", ") + QLatin1String(id);
+        return fail(
+            QStringLiteral("%1 is unreadable or lacks one of the elements %2").arg(file, ids));
     }
-    const QString prefix = QChar('a' + girl) + QStringLiteral("_");
-    const QString suffix = scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
-    bool ok = save(sheet.blank, dir, prefix + "blank" + suffix) &&
-              save(sheet.complete, dir, prefix + "complete" + suffix);
+    for (qreal ratio : kCheckedRatios) {
+        for (int part = 0; part < gp::kPartCount; ++part) {
+            // A margin of one logical pixel: antialiasing on the edge would leave a trace on the
+            // neighbouring part.
+            const int margin = qRound(ratio);
+            const QString stray =
+                strayPixel(renderer.partLayer(part, ratio), partRegion(girl, part, ratio, margin));
+            if (!stray.isEmpty()) {
+                return fail(QStringLiteral("%1: part %2 (%3) at ratio %4 reaches outside its "
+                                           "rectangle at pixel %5")
+                                .arg(file)
+                                .arg(part)
+                                .arg(QLatin1String(gp::kPartElementIds[part]))
+                                .arg(ratio)
+                                .arg(stray));
+            }
+        }
+    }
+    const QString prefix = letter + QStringLiteral("_");
+    const QImage complete = renderer.complete(1.0);
+    bool ok = save(renderer.blank(1.0), out, prefix + "blank.png") &&
+              save(complete, out, prefix + "complete.png");
     for (int part = 0; ok && part < gp::kPartCount; ++part)
-        ok = save(sheet.parts[part], dir, prefix + "part" + QString::number(part) + suffix);
+        ok = save(complete.copy(gp::partCutRect(girl, part)), out,
+                  prefix + "part" + QString::number(part) + ".png");
     return ok;
 }
 
-bool writeIcons(const QDir& dir)
+// The sizes a desktop looks for in the hicolor theme.
+bool writeIcons(const QDir& sources, const QDir& out)
 {
-    bool ok =
-        save(art::paintIcon(32), dir, "icon.png") && save(art::paintIcon(64), dir, "icon@2x.png");
-    for (int size : {16, 24, 48, 64, 128, 256})
-        ok = ok && save(art::paintIcon(size), dir, QStringLiteral("icon_%1.png").arg(size));
-    // The drag cursor: carried parts and the pointer vanish, so the player places them blind.
-    QImage drag(32, 32, QImage::Format_ARGB32);
-    drag.fill(Qt::transparent);
-    return ok && save(drag, dir, "invisible_cursor.png");
+    QSvgRenderer svg(sources.filePath(QStringLiteral("icon.svg")));
+    if (!svg.isValid())
+        return fail(QStringLiteral("%1 is unreadable").arg(sources.filePath("icon.svg")));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        QPainter p(&icon);
+        svg.render(&p, QRectF(0, 0, size, size));
+        p.end();
+        if (!save(icon, out, QStringLiteral("icon_%1.png").arg(size)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gp-artgen <outdir>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: gp-artgen <svgdir> <outdir>\n");
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(".")) {
-        std::fprintf(stderr, "gp-artgen: cannot create %s\n", argv[1]);
+    const QDir sources(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    if (!out.mkpath(".")) {
+        std::fprintf(stderr, "gp-artgen: cannot create %s\n", argv[2]);
         return 1;
     }
     for (int girl = 0; girl < gp::kGirlCount; ++girl) {
-        for (int scale : {1, 2}) {
-            if (!writeGirl(dir, girl, scale))
-                return 1;
-        }
+        if (!writeGirl(sources, out, girl))
+            return 1;
     }
-    return writeIcons(dir) ? 0 : 1;
+    return writeIcons(sources, out) ? 0 : 1;
 }

@@ -130,7 +130,7 @@ int main(int argc, char** argv)
         ++lead;
     const double leadMs = double(lead / 2) * 1000.0 / 44100;
 
-    SdlAudioOutput out(2500ms);
+    SdlAudioOutput out({}, 2500ms);
     CuePlayer cues(
         QStringLiteral(GP_PROGRAM_DIR), [] { return true; }, out);
 

@@ -9,7 +9,7 @@
 
 #include "app/main_controller.h"
 #include "app/qt_translations.h"
-#include "game/game_state.h"
+#include "game/game_model.h"
 #include "ui/art.h"
 #include "ui/main_window.h"
 
@@ -58,9 +58,9 @@ int runChild(int argc, char** argv, const QByteArray& mode)
         gp::installTranslations(app, mode == "english" ? gp::GameLanguage::English
                                                        : gp::GameLanguage::Japanese);
         QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gp::programIcon()); });
-        gp::GameState state;
-        gp::MainWindow window;
-        gp::MainController controller(state, window);
+        gp::GameModel model;
+        gp::MainWindow window(model);
+        gp::MainController controller(model, window);
         window.centralWidget()->installEventFilter(&probe);
         controller.startUp();
         return app.exec();

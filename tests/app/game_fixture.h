@@ -8,8 +8,7 @@
 // boxes and the name entry, so whole games run headless and deterministic.
 
 #include "app/main_controller.h"
-#include "game/face_geometry.h"
-#include "game/game_loop.h"
+#include "game/game_model.h"
 #include "game/game_services.h"
 #include "records/record_store.h"
 #include "tests/support/test_files.h"
@@ -22,6 +21,7 @@
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 struct FakeClock
@@ -39,15 +39,17 @@ struct GameFixture : gp::GameServices
     int programEnds = 0;
     QList<bool> answers; // message box answers to give (true: OK), OK once they run out
     QStringList spoken;  // what a screen reader was told, in order
+    // Besides counting: what the name entry does with the new record.
+    std::function<void(gp::Record&)> onRecordHolderAsked;
     QTemporaryDir dir;
-    gp::GameState state;
+    gp::GameModel model;
     std::unique_ptr<gp::MainWindow> window;
     std::unique_ptr<gp::MainController> controller;
 
     explicit GameFixture(bool load = true)
     {
-        window = std::make_unique<gp::MainWindow>();
-        controller = std::make_unique<gp::MainController>(state, *window, this, recordFile());
+        window = std::make_unique<gp::MainWindow>(model);
+        controller = std::make_unique<gp::MainController>(model, *window, this, recordFile());
         QObject::connect(controller.get(), &gp::MainController::programEnding,
                          [this] { ++programEnds; });
         QObject::connect(window->announcer(), &gp::Announcer::announced,
@@ -64,7 +66,12 @@ struct GameFixture : gp::GameServices
         coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
         return answers.isEmpty() || answers.takeFirst();
     }
-    void askRecordHolder(gp::Record&) override { ++newRecordDialogs; }
+    void askRecordHolder(gp::Record& record) override
+    {
+        ++newRecordDialogs;
+        if (onRecordHolderAsked)
+            onRecordHolderAsked(record);
+    }
     bool modalWindowOpen() const override { return QApplication::activeModalWidget() != nullptr; }
 
     static QString kindName(gp::MessageKind kind)
@@ -81,7 +88,21 @@ struct GameFixture : gp::GameServices
     void advanceTo(double secondsAfterStart, double startedAt)
     {
         clock.now = startedAt + secondsAfterStart;
-        controller->gameLoop().pass();
+        model.pass();
+    }
+
+    // The record as if read at start-up.
+    void holdRecord(const QString& holder, int score)
+    {
+        model.setRecord({holder, std::int16_t(score), 0});
+    }
+
+    // During a game: takes the part by its corner and drops it on the play area with its corner
+    // at the place.
+    void putPart(int girl, int part, float left, float top)
+    {
+        model.pressPart(girl, part, 0, 0);
+        model.dropOnPlayArea(girl, part, left, top);
     }
 
     // Lays every part of the girl on its target, the mouth `mouthOff` pixels to the right.
@@ -90,8 +111,8 @@ struct GameFixture : gp::GameServices
         for (int p = 0; p < gp::kPartCount; ++p) {
             const QSize s = gp::kPartSizes[girl][p];
             const double off = p == 5 ? mouthOff : 0;
-            window->part(girl, p)->moveTo(float(gp::kTargets[girl][p].x() - s.width() / 2.0 + off),
-                                          float(gp::kTargets[girl][p].y() - s.height() / 2.0));
+            putPart(girl, p, float(gp::kTargets[girl][p].x() - s.width() / 2.0 + off),
+                    float(gp::kTargets[girl][p].y() - s.height() / 2.0));
         }
     }
 };

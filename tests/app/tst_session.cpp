@@ -14,16 +14,16 @@
 #include "app/window_services.h"
 #include "game_fixture.h"
 #include "media/cue_player.h"
-#include "media/help_menu.h"
-#include "media/help_viewer.h"
+#include "media/help_collection.h"
 #include "media/sdl_audio_output.h"
 #include "records/check_value.h"
-#include "records/new_record_dialog.h"
 #include "records/record_file.h"
 #include "records/record_store.h"
 #include "tests/support/gui_test_main.h"
 #include "tests/support/test_files.h"
+#include "ui/help_menu.h"
 #include "ui/main_window.h"
+#include "ui/new_record_dialog.h"
 #include "ui/status_frame.h"
 #include "ui/status_panel.h"
 
@@ -34,6 +34,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSessionManager>
 #include <QStorageInfo>
@@ -78,17 +79,16 @@ int runProgram(int argc, char** argv, const QString& programDir)
             return true;
         }
     };
-    GameState state;
-    MainWindow window;
+    GameModel model;
+    MainWindow window(model);
     Services services(window, [] { return true; });
-    MainController controller(state, window, &services);
+    MainController controller(model, window, &services);
     if (!controller.startUp())
         return 3;
     QObject::connect(&controller, &MainController::programEnding, &app,
                      [] { QCoreApplication::exit(0); });
     endProgramWithSession(controller);
-    controller.record().holder = QStringLiteral("Hana");
-    controller.record().score = 900;
+    model.setRecord({QStringLiteral("Hana"), 900, 0});
     SdlAudioOutput audio;
     CuePlayer cues(
         programDir, [] { return true; }, audio);
@@ -141,10 +141,9 @@ private slots:
             GameFixture f(false);
             QVERIFY(!inEnglish || writeBytes(f.recordFile(), saved));
             QVERIFY(f.controller->startUp() && f.messages.isEmpty());
-            QCOMPARE(f.controller->record().holder, inEnglish ? "はなこ" : "Todo");
+            QCOMPARE(f.model.record().holder, inEnglish ? "はなこ" : "Todo");
             QFile::remove(f.recordFile());
-            f.controller->record().holder = QStringLiteral("はなこ");
-            f.controller->record().score = 777;
+            f.holdRecord(QStringLiteral("はなこ"), 777);
             f.window->actions().quit->trigger();
             QVERIFY(!inEnglish || readBytes(f.recordFile()) == saved);
             saved = readBytes(f.recordFile());
@@ -179,9 +178,8 @@ private slots:
         QVERIFY(!way.endsWith("no descriptor") || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
         endProgramWithSession(*f.controller);
         QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
-        f.controller->startGame();
-        f.controller->record().holder = QStringLiteral("はなこ");
-        f.controller->record().score = 777;
+        f.model.startGame();
+        f.holdRecord(QStringLiteral("はなこ"), 777);
         f.answers = {ok};
         const bool asked = way == "menu" || way == "close box";
         if (way == "menu")
@@ -197,7 +195,7 @@ private slots:
                  asked ? QStringList{QStringLiteral("GAL PORTRAITを終了します。|confirmation")}
                        : QStringList());
         // The question itself does not end the game.
-        QVERIFY(!asked || f.state.gameRunning);
+        QVERIFY(!asked || f.model.phase() == Phase::Running);
         const Record saved = f.savedRecord();
         QCOMPARE(saved.holder, ok ? "はなこ" : "Todo");
         QVERIFY(!ok || (saved.score == 777 && saved.checkValue == checkValue(saved)));
@@ -214,9 +212,17 @@ private slots:
         QFETCH(bool, displayLost);
         GameFixture f;
         endProgramWithSession(*f.controller);
-        f.controller->record().score = 900; // as the game does before it asks for the name
-        NewRecordDialog dialog(f.controller->record(), f.window.get());
-        dialog.show();
+        // A perfect game beats the record, and the name entry stays open.
+        std::unique_ptr<NewRecordDialog> entry;
+        f.onRecordHolderAsked = [&](Record& record) {
+            entry = std::make_unique<NewRecordDialog>(record, f.window.get());
+            entry->show();
+        };
+        f.model.startGame();
+        f.placeParts(GirlA);
+        f.window->statusFrame()->doneButton()->click();
+        QVERIFY(entry);
+        NewRecordDialog& dialog = *entry;
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
         if (displayLost) {
             f.controller->saveOnExit();
@@ -225,7 +231,7 @@ private slots:
             QTRY_COMPARE(f.programEnds, 1);
         }
         QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
-        QCOMPARE(f.savedRecord().score, 900);
+        QCOMPARE(f.savedRecord().score, 1000);
         // Without a display, no window is touched.
         QCOMPARE(dialog.isVisible(), displayLost);
     }
@@ -239,7 +245,7 @@ private slots:
         QCOMPARE(f.window->statusFrame()->recordHolderPanel()->caption(), QStringLiteral("Todo"));
         QCOMPARE(f.messages, QStringList{unreadableRecordMessage(f.recordFile()) + "|warning"});
 
-        f.controller->record().score = 999;
+        f.holdRecord(QStringLiteral("Todo"), 999);
         f.window->actions().quit->trigger();
         QCOMPARE(f.messages.size(), 3);
         QCOMPARE(f.messages[2],

@@ -5,53 +5,35 @@
 // The rules of play without widgets: the hint given once a second, and the placement's measure.
 
 #include "game/evaluation.h"
-#include "game/face_board.h"
-#include "game/face_geometry.h"
+#include "game/face_layout.h"
+#include "game/face_setup.h"
 #include "game/hint_tick.h"
-#include "tests/support/gui_test_main.h"
 
 #include <QTest>
 
-#include <algorithm>
 #include <array>
 
 using namespace gp;
 
 namespace {
 
-// Plain-data stand-in for the main window's controls, the parts in their start columns.
-struct FakeBoard : FaceBoard
+// Both girls' parts in their start columns, girl A chosen.
+FaceLayout trayFace()
 {
-    std::array<bool, 2> chosen{true, false};
-    std::array<std::array<PartRect, kPartCount>, 2> parts{};
+    FaceLayout face;
+    setUpFace(face);
+    return face;
+}
 
-    FakeBoard()
-    {
-        for (int g = 0; g < kGirlCount; ++g)
-            for (int p = 0; p < kPartCount; ++p)
-                parts[g][p] = {float(kStartColumnLeft[g]), float(kStartColumnTop[p]),
-                               float(kPartSizes[g][p].width()), float(kPartSizes[g][p].height())};
+// Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
+void centreOnTargets(FaceLayout& face, int girl, float dx = 0, float dy = 0)
+{
+    for (int p = 0; p < kPartCount; ++p) {
+        auto& r = face.parts[girl][p];
+        r.left = float(kTargets[girl][p].x()) - r.width / 2 + dx;
+        r.top = float(kTargets[girl][p].y()) - r.height / 2 + dy;
     }
-
-    bool isGirlChosen(int girl) const override { return chosen[girl]; }
-    PartRect partRect(int girl, int part) const override { return parts[girl][part]; }
-    void setPartLeft(int girl, int part, float left) override { parts[girl][part].left = left; }
-    void setPartTop(int girl, int part, float top) override { parts[girl][part].top = top; }
-    void setPartDragIconTransparent(int, int, bool) override {}
-    void setCoverLeft(int, int) override {}
-    void setCoverTop(int, int) override {}
-    void setGaugeColor(const QColor&) override {}
-
-    // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
-    void centreOnTargets(int girl, float dx = 0, float dy = 0)
-    {
-        for (int p = 0; p < kPartCount; ++p) {
-            auto& r = parts[girl][p];
-            r.left = float(kTargets[girl][p].x()) - r.width / 2 + dx;
-            r.top = float(kTargets[girl][p].y()) - r.height / 2 + dy;
-        }
-    }
-};
+}
 
 } // namespace
 
@@ -59,7 +41,7 @@ class TestGameRules : public QObject
 {
     Q_OBJECT
 
-    FakeBoard m_board;
+    FaceLayout m_face;
     GameState m_state;
     QStringList m_cues;
     QString m_hint;
@@ -72,7 +54,7 @@ class TestGameRules : public QObject
     }
     void tick()
     {
-        if (const auto hint = hintTick(m_state, m_board)) {
+        if (const auto hint = hintTick(m_state, m_face)) {
             m_hint = hint->caption;
             if (!hint->cue.isEmpty())
                 m_cues << hint->cue;
@@ -82,7 +64,7 @@ class TestGameRules : public QObject
 private slots:
     void init()
     {
-        m_board = FakeBoard();
+        m_face = trayFace();
         m_state = GameState();
         m_cues.clear();
         m_hint = QStringLiteral("(none)");
@@ -108,7 +90,7 @@ private slots:
         };
         for (const auto& row : rows) {
             init();
-            m_board.chosen = {row.girl == 0, row.girl == 1};
+            m_face.chosenGirl = row.girl;
             m_state.draggedPart = row.part;
             QStringList shown;
             for (int i = 0; i < 2; ++i) {
@@ -149,9 +131,9 @@ private slots:
     {
         QFETCH(int, x);
         QFETCH(int, y);
-        m_board.parts[0][0].left = m_board.parts[0][0].top = 100;
-        m_board.parts[0][2].left = 120;
-        m_board.parts[0][2].top = 105;
+        m_face.parts[0][0].left = m_face.parts[0][0].top = 100;
+        m_face.parts[0][2].left = 120;
+        m_face.parts[0][2].top = 105;
         m_state.draggedPart = 4;
         report(x, y, PointerZone::Cover);
         tick();
@@ -164,7 +146,7 @@ private slots:
         // No drag: nothing at all, not even the panel.
         m_state.dragging = false;
         report(0, 0, PointerZone::PlayArea);
-        QVERIFY(!hintTick(m_state, m_board));
+        QVERIFY(!hintTick(m_state, m_face));
         QVERIFY(!m_state.nextHintVertical);
     }
 
@@ -174,21 +156,20 @@ private slots:
     {
         const struct
         {
-            int girl; // -1: neither is chosen
+            int girl;
             float dx, dy;
             int expected;
-        } rows[] = {{0, 0, 0, 0},     {1, 0, 0, 0},      {0, 3, 4, 30}, {0, 0.5f, 0, 0},
-                    {1, 0, 1.5f, 12}, {0, -2.5f, 0, 12}, {-1, 3, 4, 0}};
+        } rows[] = {{0, 0, 0, 0},    {1, 0, 0, 0},     {0, 3, 4, 30},
+                    {0, 0.5f, 0, 0}, {1, 0, 1.5f, 12}, {0, -2.5f, 0, 12}};
         for (const auto& row : rows) {
-            FakeBoard board;
-            board.chosen = {row.girl == 0, row.girl == 1};
-            const int girl = std::max(row.girl, 0);
-            board.centreOnTargets(1 - girl, 100, 100);
-            board.centreOnTargets(girl, row.dx, row.dy);
-            QCOMPARE(measurePlacement(board), row.expected);
+            FaceLayout face = trayFace();
+            face.chosenGirl = row.girl;
+            centreOnTargets(face, 1 - row.girl, 100, 100);
+            centreOnTargets(face, row.girl, row.dx, row.dy);
+            QCOMPARE(measurePlacement(face), row.expected);
         }
     }
 };
 
-GP_GUI_TEST_MAIN(TestGameRules)
+QTEST_GUILESS_MAIN(TestGameRules)
 #include "tst_game_rules.moc"

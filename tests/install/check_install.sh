@@ -77,6 +77,20 @@ for size in 16 24 32 48 64 128 256; do
     [ "$dims" = "${size}x${size}" ] || fail "${size}x${size} icon is $dims"
 done
 
+# The scalable icon: the SVG source itself, which a desktop draws at whatever size it needs. Read
+# as one line: Inkscape writes each attribute on a line of its own.
+svg=$prefix/$data_dir/icons/hicolor/scalable/apps/$app_id.svg
+if [ ! -f "$svg" ]; then
+    fail "no scalable icon $svg"
+elif ! tr '\n' ' ' <"$svg" | grep -q '<svg[^>]*xmlns="http://www.w3.org/2000/svg"'; then
+    fail "scalable icon $svg is not an SVG document"
+else
+    # An icon is square: a desktop fits it into a square.
+    box=$(tr '\n' ' ' <"$svg" | sed -n 's/.*<svg[^>]*viewBox="\([^"]*\)".*/\1/p')
+    read -r _ _ width height <<<"$box"
+    [ -n "$width" ] && [ "$width" = "$height" ] || fail "scalable icon's viewBox \"$box\" is not square"
+fi
+
 # The metainfo: one file, named after its id, launching the installed desktop entry.
 metainfos=("$prefix/$data_dir"/metainfo/*.metainfo.xml)
 if [ ${#metainfos[@]} -ne 1 ] || [ ! -f "${metainfos[0]}" ]; then

@@ -7,7 +7,7 @@
 # the code with no lupdate run since, one lupdate marked unfinished, or an empty one.
 file(COPY_FILE ${CATALOGUE} ${COPY})
 set(folders)
-foreach(folder app ui game records media)
+foreach(folder base game records media ui app)
     list(APPEND folders ${SOURCE_DIR}/${folder})
 endforeach()
 execute_process(COMMAND ${LUPDATE} -I ${SOURCE_DIR} -no-obsolete -locations none ${folders}

@@ -8,7 +8,8 @@
 // owner, which outlives it; asking again for the same help file brings it to the front at the
 // asked place. Each returns the viewer.
 
-#include <QLatin1String>
+#include "media/help_collection.h"
+
 #include <QString>
 
 class QWidget;
@@ -16,9 +17,6 @@ class QWidget;
 namespace gp {
 
 class HelpViewer;
-
-// The help file's name in the program's folder.
-inline constexpr QLatin1String kHelpFileName("portrait.hlp");
 
 // "目次": the contents topic.
 HelpViewer* showHelpContents(QWidget* owner, const QString& helpFile);

@@ -19,6 +19,7 @@ class QPushButton;
 namespace gp {
 
 class OutlineBox;
+class Sprite;
 
 class AboutDialog : public QDialog
 {
@@ -47,7 +48,7 @@ private:
     MessageBox m_messageBox;
     OutlineBox* m_outline = nullptr;
     std::array<QLabel*, 3> m_titleLabels{};
-    QLabel* m_icon = nullptr;
+    Sprite* m_icon = nullptr;
     QLabel* m_edition = nullptr;
     QPushButton* m_okButton = nullptr;
 };

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "records/record.h"
+#include "game/record.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ namespace gp {
 // fresh one for each new record (the name box starts empty) and run it with exec().
 //
 // The close box and Escape take the name typed so far, as OK does: closing without a name would
-// leave the old holder in the panels while the file got the old name with the new score.
+// leave the old holder with the new score.
 class NewRecordDialog : public QDialog
 {
     Q_OBJECT
@@ -32,13 +32,6 @@ public:
     // may already be gone.
     void keepTypedName();
     void reject() override;
-
-    // The score panel's caption after a new record: a blank before a score of 0 or more.
-    static QString scoreCaption(std::int16_t score);
-
-signals:
-    // OK took the name: the captions the main window's record panels are to show now.
-    void recordNamed(const QString& holderCaption, const QString& scoreCaption);
 
 private:
     Record& m_record;

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/help_browser.h"
+#include "ui/help_browser.h"
 
 #include <QHelpEngineCore>
 #include <QUrl>

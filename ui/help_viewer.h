@@ -23,11 +23,6 @@ namespace gp {
 
 class HelpBrowser;
 
-// The engine keeps a writable collection beside the read-only help file; the program's folder
-// may not be writable, so it goes to a cache folder, one per help file so that two builds of the
-// program never fight over it. This is its name in the given folder.
-QString helpCollectionFile(const QString& helpFile, const QString& dir);
-
 class HelpViewer : public QWidget
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/user_folder.h"
+#include "base/user_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,16 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/help_viewer.h"
+#include "ui/help_viewer.h"
 
-#include "media/help_browser.h"
-#include "media/help_menu.h"
-#include "records/plain_file.h"
-#include "records/user_folder.h"
+#include "base/plain_file.h"
+#include "base/user_folder.h"
+#include "media/help_collection.h"
 #include "ui/fonts.h"
+#include "ui/help_browser.h"
+#include "ui/help_menu.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,13 +38,6 @@ const QString kContentsPage = QStringLiteral("index.html");
 const QString kHelpOnHelpPage = QStringLiteral("viewer.html");
 
 } // namespace
-
-QString helpCollectionFile(const QString& helpFile, const QString& dir)
-{
-    const QByteArray key =
-        QCryptographicHash::hash(helpFile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return dir + QStringLiteral("/help-") + QString::fromLatin1(key) + QStringLiteral(".qhc");
-}
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_helpFile(QFileInfo(helpFile).absoluteFilePath())

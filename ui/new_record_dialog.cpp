@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/new_record_dialog.h"
+#include "ui/new_record_dialog.h"
 
 #include "records/name_validator.h"
 #include "records/record_name.h"
@@ -64,11 +64,6 @@ NewRecordDialog::NewRecordDialog(Record& record, QWidget* parent)
     m_nameBox->setFocus();
 }
 
-QString NewRecordDialog::scoreCaption(std::int16_t score)
-{
-    return (score >= 0 ? QStringLiteral(" ") : QString()) + QString::number(score);
-}
-
 void NewRecordDialog::keepTypedName()
 {
     m_record.holder = trimName(m_nameBox->text());
@@ -77,7 +72,6 @@ void NewRecordDialog::keepTypedName()
 void NewRecordDialog::confirmName()
 {
     keepTypedName();
-    emit recordNamed(m_record.holder, scoreCaption(m_record.score));
     accept();
 }
 

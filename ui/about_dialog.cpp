@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/about_dialog.h"
+#include "ui/about_dialog.h"
 
-#include "ui/art.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/outline_box.h"
+#include "ui/sprite.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -67,13 +67,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     m_edition = makeLabel(this, tr("32Bit Version"), QRect(66, 48, 94, 17),
                           gameFont(FontFace::TimesNewRoman, 12), Qt::AlignLeft | Qt::AlignTop);
 
-    // The icon is generated with the other art; without it the place stays empty.
-    m_icon = new QLabel(this);
-    m_icon->setGeometry(12, 45, 26, 26);
-    const QPixmap icon = artPixmap(QStringLiteral("icon"));
-    if (!icon.isNull())
-        m_icon->setPixmap(icon.scaled(m_icon->size() * icon.devicePixelRatio(), Qt::KeepAspectRatio,
-                                      Qt::SmoothTransformation));
+    // Drawn from the icon's SVG at its own size, for the screen the dialog is on.
+    m_icon = new Sprite(this);
+    m_icon->setPicture(QStringLiteral("icon"), {26, 26}, false);
+    m_icon->moveTo(12, 45);
 
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setGeometry(205, 90, 53, 20);

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "media/help_menu.h"
+#include "ui/help_menu.h"
 
-#include "media/help_viewer.h"
+#include "ui/help_viewer.h"
 
 #include <QFileInfo>
 #include <QPointer>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "records/plain_file.h"
+#include "base/plain_file.h"
 
 #include <QFile>
 

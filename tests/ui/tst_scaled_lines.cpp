@@ -1,0 +1,339 @@
+// SPDX-FileCopyrightText: 2026 GAL PORTRAIT developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The lines of the main window at the device pixel ratios desktops use: the window drawn into an
+// image of each ratio as its screen would draw it, and every outline, bevel, the gauge, the
+// status frame's edge and the drag outline looked for in the pixels, side by side.
+
+#include "game/face_geometry.h"
+#include "tests/app/game_fixture.h"
+#include "tests/support/gui_test_main.h"
+#include "ui/backdrop.h"
+#include "ui/colors.h"
+#include "ui/main_window.h"
+#include "ui/outline_box.h"
+#include "ui/part_dragger.h"
+#include "ui/sprite.h"
+#include "ui/status_frame.h"
+#include "ui/status_panel.h"
+
+#include <QBackingStore>
+#include <QImage>
+#include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <memory>
+
+using namespace gp;
+
+namespace {
+
+enum Side { Top, Left, Bottom, Right };
+const char* const kSideNames[] = {"top", "left", "bottom", "right"};
+
+// A line's colour on each side: top, left, bottom, right.
+using Ring = std::array<QColor, 4>;
+
+QImage render(QWidget& window, double ratio)
+{
+    // The size a screen of that ratio gives the window.
+    QImage image(QSize(qRound(window.width() * ratio), qRound(window.height() * ratio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    window.render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// A logical rectangle of the window on the image: every device pixel it touches.
+QRect touched(const QRect& logical, double ratio)
+{
+    const int left = int(std::floor(logical.left() * ratio));
+    const int top = int(std::floor(logical.top() * ratio));
+    return QRect(QPoint(left, top), QPoint(int(std::ceil((logical.right() + 1) * ratio)) - 1,
+                                           int(std::ceil((logical.bottom() + 1) * ratio)) - 1));
+}
+
+// The widgets lying in front of `w` among its siblings: they may hide parts of its lines.
+QList<QRect> inFront(const QWidget* w)
+{
+    QList<QRect> hiding;
+    const QObjectList siblings = w->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+        const auto* other = qobject_cast<const QWidget*>(siblings[i]);
+        if (other && other->isVisible() && other->geometry().intersects(w->geometry()))
+            hiding << QRect(other->mapTo(w->window(), QPoint()), other->size());
+    }
+    return hiding;
+}
+
+// Measures the rings drawn along the inside of a widget's edge, outermost first, side by side.
+// Along each side, apart from the corners and wherever a widget in front hides it, every ring
+// must lie `thickness` pixels wide in its colour, on the same pixels the whole way, starting
+// within a pixel of where the widget's edge lands. Returns what it found wrong; nothing when all
+// is whole.
+class LineMeter
+{
+public:
+    LineMeter(const QImage& image, double ratio) : m_image(image), m_ratio(ratio) {}
+
+    int thickness() const { return std::max(1, int(std::lround(m_ratio))); }
+
+    // `outside`, when valid, is the colour the pixel just outside the widget must have.
+    QStringList measure(const QWidget* w, const QList<Ring>& rings, const QList<QRect>& hidden,
+                        const QColor& outside = {})
+    {
+        const QRect logical(w->mapTo(w->window(), QPoint()), w->size());
+        QList<QRect> hiddenPixels;
+        for (const QRect& r : hidden)
+            hiddenPixels << touched(r, m_ratio).adjusted(-1, -1, 1, 1);
+        QStringList faults;
+        for (int side : {Top, Left, Bottom, Right}) {
+            const QString fault = measureSide(logical, Side(side), rings, hiddenPixels, outside);
+            if (!fault.isEmpty())
+                faults << QStringLiteral("%1 %2: %3")
+                              .arg(w->objectName().isEmpty() ? w->accessibleName()
+                                                             : w->objectName(),
+                                   QLatin1String(kSideNames[side]), fault);
+        }
+        return faults;
+    }
+
+    QRgb at(int along, int across, Side side) const
+    {
+        const bool acrossX = side == Left || side == Right;
+        const QPoint p = acrossX ? QPoint(across, along) : QPoint(along, across);
+        return m_image.rect().contains(p) ? m_image.pixel(p) : 0;
+    }
+
+private:
+    QString measureSide(const QRect& logical, Side side, const QList<Ring>& rings,
+                        const QList<QRect>& hidden, const QColor& outside) const
+    {
+        const int t = thickness();
+        const bool vertical = side == Left || side == Right;
+        const int inward = side == Top || side == Left ? 1 : -1;
+        // Where the edge lands on the device, and the first pixel inside it.
+        const double edge = vertical ? (side == Left ? logical.left() : logical.right() + 1)
+                                     : (side == Top ? logical.top() : logical.bottom() + 1);
+        const int expected = int(std::lround(edge * m_ratio)) - (inward < 0 ? 1 : 0);
+        const int from = vertical ? logical.top() : logical.left();
+        const int to = vertical ? logical.bottom() + 1 : logical.right() + 1;
+        const int firstAlong = int(std::ceil(from * m_ratio)) + int(rings.size()) * t + 1;
+        const int lastAlong = int(std::floor(to * m_ratio)) - int(rings.size()) * t - 2;
+        int linePosition = INT_MIN;
+        int measured = 0;
+        for (int along = firstAlong; along <= lastAlong; ++along) {
+            const QRect scan =
+                vertical ? QRect(QPoint(expected - 3, along), QPoint(expected + 3, along))
+                         : QRect(QPoint(along, expected - 3), QPoint(along, expected + 3));
+            if (std::any_of(hidden.begin(), hidden.end(),
+                            [&](const QRect& r) { return r.intersects(scan); }))
+                continue;
+            // The outer ring's first pixel, from a pixel outside the edge inwards.
+            const QRgb outer = rings[0][side].rgb();
+            int start = expected - inward;
+            while (at(along, start, side) != outer && (start - expected) * inward < 2)
+                start += inward;
+            if (at(along, start, side) != outer)
+                return QStringLiteral("missing at %1").arg(along);
+            if (at(along, start - inward, side) == outer)
+                return QStringLiteral("thicker than %1 at %2").arg(t).arg(along);
+            if (outside.isValid() && at(along, start - inward, side) != outside.rgb())
+                return QStringLiteral("a stripe of another colour outside at %1").arg(along);
+            if (linePosition == INT_MIN)
+                linePosition = start;
+            if (start != linePosition)
+                return QStringLiteral("moves from %1 to %2 at %3")
+                    .arg(linePosition)
+                    .arg(start)
+                    .arg(along);
+            int p = start;
+            for (qsizetype ring = 0; ring < rings.size(); ++ring) {
+                for (int i = 0; i < t; ++i, p += inward)
+                    if (at(along, p, side) != rings[ring][side].rgb())
+                        return QStringLiteral("ring %1 is %2 pixels wide at %3, not %4")
+                            .arg(ring)
+                            .arg(i)
+                            .arg(along)
+                            .arg(t);
+            }
+            ++measured;
+        }
+        if (measured == 0)
+            return QStringLiteral("nothing to measure");
+        return {};
+    }
+
+    const QImage& m_image;
+    double m_ratio;
+};
+
+} // namespace
+
+class TestScaledLines : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GameFixture> m_game;
+    MainWindow* m_window = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        m_game = std::make_unique<GameFixture>();
+        QVERIFY(m_game->loaded);
+        m_window = m_game->window.get();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // A game in debug mode: the gauge full, and a carried part followed by its outline.
+        m_game->model.requestDebugGame();
+        m_game->model.startGame();
+        QCOMPARE(m_game->model.remainingPercent(), 100.0);
+    }
+
+    void cleanupTestCase() { m_game.reset(); }
+
+    void everyLineIsWhole_data()
+    {
+        QTest::addColumn<double>("ratio");
+        for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0})
+            QTest::addRow("%g", ratio) << ratio;
+    }
+    void everyLineIsWhole()
+    {
+        QFETCH(double, ratio);
+        const QImage image = render(*m_window, ratio);
+        LineMeter meter(image, ratio);
+        QStringList faults;
+        int lines = 0;
+
+        StatusFrame* frame = m_window->statusFrame();
+        const QColor ink = frame->palette().color(QPalette::WindowText);
+        const QList<OutlineBox*> outlines = frame->findChildren<OutlineBox*>();
+        QCOMPARE(outlines.size(), 4);
+        for (OutlineBox* box : outlines) {
+            faults << meter.measure(box, {Ring{ink, ink, ink, ink}}, inFront(box));
+            lines += 4;
+        }
+
+        const QColor light(255, 255, 255), shadow(128, 128, 128);
+        const Ring raised{light, light, shadow, shadow}, sunk{shadow, shadow, light, light};
+        const QList<StatusPanel*> panels = frame->findChildren<StatusPanel*>();
+        QCOMPARE(panels.size(), 5);
+        // Nothing of a panel's own background shows outside its bevels.
+        const QColor outside = frame->palette().color(QPalette::Window);
+        for (StatusPanel* panel : panels) {
+            faults << meter.measure(panel, {raised, sunk}, {}, outside);
+            lines += 8;
+        }
+
+        // The frame's own sunken edge, in the colours the style gives it.
+        const QColor dark = frame->palette().color(QPalette::Dark);
+        const QColor lit = frame->palette().color(QPalette::Light);
+        faults << meter.measure(frame, {Ring{dark, dark, lit, lit}, Ring{lit, lit, dark, dark}},
+                                {});
+        lines += 8;
+
+        // The full gauge meets its inner bevel on every side, with no stripe of the background.
+        StatusPanel* gauge = frame->timeGauge();
+        const QColor fill = kGaugeAmple;
+        faults << meter.measure(gauge, {raised, sunk, Ring{fill, fill, fill, fill}}, {});
+        lines += 4;
+
+        faults.removeAll(QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QCOMPARE(lines, 4 * 4 + 5 * 8 + 8 + 4);
+    }
+
+    // A part carried with no drag icon has a dashed outline that follows the pointer: whole on
+    // every side, one logical pixel thick, over the cover.
+    void dragOutlineIsWhole_data() { everyLineIsWhole_data(); }
+    void dragOutlineIsWhole()
+    {
+        QFETCH(double, ratio);
+        Sprite* nose = m_window->part(GirlA, 4);
+        QTest::mousePress(nose, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseMove(m_window->playArea(GirlA), QPoint(103, 103));
+        // The one child of the play area that is neither a picture nor the cover.
+        QWidget* outline = nullptr;
+        for (QWidget* w : m_window->playArea(GirlA)->findChildren<QWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<Sprite*>(w) && !qobject_cast<Backdrop*>(w))
+                outline = w;
+        QVERIFY(outline && outline->isVisible());
+        QCOMPARE(outline->geometry(), QRect(QPoint(100, 100), nose->size()));
+        const QImage image = render(*m_window, ratio);
+        QTest::mouseRelease(m_window->playArea(GirlA), Qt::LeftButton, {}, QPoint(103, 103));
+
+        // The dashes: each side has its black, exactly one line wide, from the outline's edge,
+        // never more than a short gap apart, and the white dots just inside them.
+        LineMeter meter(image, ratio);
+        const int t = meter.thickness();
+        const QRect logical(outline->mapTo(m_window, QPoint()), outline->size());
+        const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+        for (int side : {Top, Left, Bottom, Right}) {
+            const bool vertical = side == Left || side == Right;
+            const int inward = side == Top || side == Left ? 1 : -1;
+            const double edge = vertical ? (side == Left ? logical.left() : logical.right() + 1)
+                                         : (side == Top ? logical.top() : logical.bottom() + 1);
+            const int first = int(std::lround(edge * ratio)) - (inward < 0 ? 1 : 0);
+            const int from = int(std::ceil((vertical ? logical.top() : logical.left()) * ratio));
+            const int to =
+                int(std::floor(((vertical ? logical.bottom() : logical.right()) + 1) * ratio)) - 1;
+            int inked = 0, gap = 0, longestGap = 0, whites = 0;
+            for (int along = from + 2 * t; along <= to - 2 * t; ++along) {
+                const QRgb outer = meter.at(along, first, Side(side));
+                QVERIFY2(
+                    meter.at(along, first - inward, Side(side)) != black,
+                    qPrintable(
+                        QStringLiteral("%1: ink outside at %2").arg(kSideNames[side]).arg(along)));
+                for (int i = 0; i < t; ++i)
+                    QVERIFY2(meter.at(along, first + i * inward, Side(side)) == outer,
+                             qPrintable(QStringLiteral("%1: the line is not %2 wide at %3")
+                                            .arg(kSideNames[side])
+                                            .arg(t)
+                                            .arg(along)));
+                whites += meter.at(along, first + t * inward, Side(side)) == white;
+                if (outer == black) {
+                    ++inked;
+                    gap = 0;
+                } else {
+                    longestGap = std::max(longestGap, ++gap);
+                }
+            }
+            const int length = to - from - 4 * t + 1;
+            QVERIFY2(inked > length / 2 && longestGap <= 3 * t && whites > length / 4,
+                     qPrintable(QStringLiteral("%1: %2 of %3 inked, a gap of %4, %5 white")
+                                    .arg(kSideNames[side])
+                                    .arg(inked)
+                                    .arg(length)
+                                    .arg(longestGap)
+                                    .arg(whites)));
+        }
+    }
+
+    // Drawn into an image of the screen's own ratio, the window is what the screen shows, so the
+    // measurements above hold for the screen; the test runs on a screen at 1.5 too. What the
+    // screen shows is read from the window's backing store, an image on this platform.
+    void renderingIsWhatTheScreenShows()
+    {
+        m_window->repaint();
+        const auto* stored = dynamic_cast<const QImage*>(m_window->backingStore()->paintDevice());
+        QVERIFY(stored);
+        const double ratio = m_window->devicePixelRatio();
+        QCOMPARE(stored->devicePixelRatio(), ratio);
+        QImage shown = stored->convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        const QImage drawn = render(*m_window, ratio);
+        QCOMPARE(shown.size(), drawn.size());
+        QCOMPARE(shown, drawn);
+    }
+};
+
+GP_GUI_TEST_MAIN(TestScaledLines)
+#include "tst_scaled_lines.moc"
