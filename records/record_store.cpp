@@ -4,12 +4,12 @@
 
 #include "records/record_store.h"
 
+#include "base/user_folder.h"
 #include "records/check_value.h"
 #include "records/ini_record_file.h"
 #include "records/record_file.h"
 #include "records/record_name.h"
 #include "records/record_number.h"
-#include "base/user_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
