@@ -212,6 +212,11 @@ private slots:
             "[GAL%20PORTRAIT]\nH_Name=\xe3\x81\\t\x82\nH_Score=\"1\n2\"\n");
         row("unclosed quote", "[GAL%20PORTRAIT]\nH_Name=\"abc\nH_Score=5\n");
         row("case matters", "[gal%20portrait]\nH_Name=a\n[GAL%20PORTRAIT]\nh_name=b\n");
+        row("escapes ending a key or a section",
+            "[GAL%20PORTRAI%54]\nH_Nam%65=a\nH_Scor%U0065=7\nCheckFla%67=3\n");
+        row("escapes cut short at the end",
+            "[GAL%20PORTRAIT]\nH_Name=a\nH_Name%=b\nH_Name%6=c\nH_Name%U006=d\n"
+            "[GAL%20PORTRAIT%]\nH_Name=e\n[GAL%20PORTRAIT%2]\nH_Name=f\n");
     }
 
     void readsKeysAsQSettingsDoes()
@@ -249,6 +254,9 @@ private slots:
         row("lowest score", "@a", -32768);
         row("empty", "", 900);
         row("specials", "a,b;c=\"", -5);
+        row("semicolon", "a;b", 1);
+        row("comma", "a,b", 1);
+        row("equals sign", "a=b", 1);
         row("tab and backslash", "tab\there\\", 1);
         row("controls",
             "\x01z\x02"
@@ -259,6 +267,7 @@ private slots:
         // Losing the leading blanks must not cost the record its check.
         row("leading blank", " ab ", 600, "ab ");
         row("ideographic blank", "　名", 1, "名");
+        row("tab and no-break space are no blanks", "\t\u00a0x\t", 1);
     }
 
     void savedRecordIsWrittenAsQSettingsDoesAndLoadsBack()

@@ -348,6 +348,9 @@ private slots:
         row("paste keeps what fits", "abcd", "XYZ", 1, "OK", "abcdXY", " 1");
         row("paste into full box", "abcdef", "Z", 1, "OK", "abcdef", " 1");
         row("blanks only", "   ", "", 600, "OK", "", " 600");
+        row("inner blanks stay", "a 　b", "", 1, "OK", "a 　b", " 1");
+        row("tab and no-break space are no blanks", "", "\t\u00a0x\t", 1, "OK", "\t\u00a0x\t",
+            " 1");
         row("Escape", " new", "", 750, "Escape", "new", " 750");
         row("close box", " new", "", 750, "close", "new", " 750");
     }
@@ -577,15 +580,20 @@ private slots:
         QTEST(chosen == GameLanguage::English, "english");
     }
 
-    // An English game keeps Qt's own English; Qt's Japanese, loaded next, names buttons and menus.
+    // An English game keeps Qt's own English; Qt's Japanese, loaded next, names buttons and menus,
+    // and Qt Help's speaks in the help viewer.
     void qtsOwnTextsFollowTheGamesLanguage()
     {
+        const char* help = "The specified namespace does not exist.";
         QVERIFY(installTranslations(*qApp, GameLanguage::English));
         QCOMPARE(QCoreApplication::translate("MainMenu", "サイレントモード"),
                  QStringLiteral("Sound"));
         const auto english = makeMessageBox(nullptr, MessageKind::Confirmation, "x");
         QCOMPARE(english->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
-        QVERIFY(installQtJapanese(*qApp) >= 1);
+        QCOMPARE(QCoreApplication::translate("QHelpEngineCore", help), QLatin1String(help));
+        QVERIFY(installTranslations(*qApp, GameLanguage::Japanese));
+        QCOMPARE(QCoreApplication::translate("QHelpEngineCore", help),
+                 QStringLiteral("指定されたネームスペースが存在しません。"));
         const auto box = makeMessageBox(nullptr, MessageKind::Confirmation, "x");
         QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
         QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
