@@ -238,8 +238,9 @@ private slots:
         QTest::newRow("digits while carrying")
             << "5 7 0 1 E" << -1 << QPoint() << "鼻を持ちました|鼻を置きました"
             << "";
-        QTest::newRow("mouse released over a part")
-            << "2 r E" << -1 << QPoint() << "左眉を持ちました|左眉を置きました"
+        // The mouse pressed, moved and let go over another part: none of it counts.
+        QTest::newRow("mouse over a part")
+            << "2 p m t r E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
             << "";
     }
     void keysCarryWithinThePlayArea()
@@ -254,11 +255,17 @@ private slots:
                                          {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
                                          {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape}};
         for (const QString& step : script.split(u' ')) {
-            if (step == u"r") {
-                QWidget* eye = f->window->part(GirlA, 3);
+            QWidget* eye = f->window->part(GirlA, 3);
+            if (step == u"p")
+                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"m")
+                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
+            else if (step == u"r")
                 QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"t")
+                f->controller->hintTick();
+            if (step[0].isLower())
                 continue;
-            }
             const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));
             for (int i = 0; i < qMax(1, step.mid(1).toInt()); ++i)
                 QTest::keyClick(keys, key);
