@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace gp;
@@ -129,8 +130,9 @@ class TestE2EPlay : public QObject
     std::unique_ptr<QProcess> m_game;
     std::vector<std::unique_ptr<QProcess>> m_helpers; // a window manager, buses
     QProcessEnvironment m_extraEnv;                   // for the program, besides the X server's
-    QRect m_window;                                   // the main window on the screen
-    QPoint m_central;                                 // the central widget below the menu bar
+    bool m_diskFull = false; // a file size limit stands in for a full disk, as it does for root
+    QRect m_window;          // the main window on the screen
+    QPoint m_central;        // the central widget below the menu bar
 
     QString recordFile() const { return m_home->filePath(QStringLiteral(".config/YRM.ini")); }
 
@@ -149,6 +151,11 @@ class TestE2EPlay : public QObject
         m_game = std::make_unique<QProcess>();
         m_game->setProcessEnvironment(env);
         m_game->setProcessChannelMode(QProcess::ForwardedChannels);
+        if (m_diskFull)
+            m_game->setChildProcessModifier([] {
+                const rlimit full{16, 16};
+                ::setrlimit(RLIMIT_FSIZE, &full);
+            });
         m_game->start(g_program, {});
         return m_game->waitForStarted(kTimeoutMs);
     }
@@ -247,6 +254,7 @@ private slots:
         m_helpers.clear();
         endOrphans();
         m_extraEnv.clear();
+        m_diskFull = false;
         m_home.reset();
     }
 
@@ -308,6 +316,18 @@ private slots:
         }
         if (!QTest::currentTestFailed())
             expectRecordOfHana(displayLost ? 0 : 1000);
+    }
+
+    // The save at the end fails on a full disk; the program still ends as asked, and is not
+    // killed by the signal a write past the limit raises.
+    void fullDiskEndsTheProgramAsAsked()
+    {
+        m_diskFull = true;
+        QVERIFY(launch());
+        QVERIFY2(waitFor([&] { return windows().value(0).isValid(); }), "no window");
+        QVERIFY(::kill(pid_t(m_game->processId()), SIGTERM) == 0);
+        expectCleanExit();
+        QVERIFY(!QFile::exists(recordFile()));
     }
 
     // What a screen reader is told through the accessibility bus: each announcement appears as a
