@@ -155,6 +155,8 @@ private slots:
         // Wrapped, 66136 would be 600 and match; read as 0, 99999 would match 96.
         row("wraps to a match", "H_Name=abc|H_Score=66136|CheckFlag=32", "abc", 0, false);
         row("out of range as 0", "H_Name=abc|H_Score=99999|CheckFlag=96", "abc", 0, false);
+        // Wrapped or read as 0, 65536 would match the 0 that a score of -1 leaves.
+        row("check out of range", "H_Name=abc|H_Score=-1|CheckFlag=65536", "abc", -1, false);
         row("score not a number", "H_Score=abc", "Todo", 0, false);
         row("garbage around",
             QByteArray("\x01\xff[GAL PORTRAIT|=|[GAL%20PORTRAIT]|H_Name=abc|") + '\0' +

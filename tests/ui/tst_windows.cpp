@@ -202,9 +202,14 @@ private slots:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_window->statusFrame()->doneButton())
-                     ->text(QAccessible::Name),
-                 QStringLiteral("完了"));
+        const auto read = [](QWidget* w, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(w)->text(text);
+        };
+        StatusFrame* frame = m_window->statusFrame();
+        QCOMPARE(read(frame->doneButton(), QAccessible::Name), QStringLiteral("完了"));
+        // What a panel shows, a screen reader reads as its description: the record at start-up.
+        QCOMPARE(read(frame->recordHolderPanel(), QAccessible::Description), "Todo");
+        QCOMPARE(read(frame->recordScorePanel(), QAccessible::Description), "600");
     }
 
     // In Japanese, then in English.
