@@ -7,6 +7,7 @@
 
 #include "app/main_controller.h"
 #include "app/qt_translations.h"
+#include "app/window_services.h"
 #include "game/face_geometry.h"
 #include "game/hint_tick.h"
 #include "media/about_dialog.h"
@@ -557,6 +558,27 @@ private slots:
             QCOMPARE(shown, debug ? QStringList(2, QStringLiteral("Debug Mode!!")) : QStringList());
             QVERIFY(dialog.isVisible());
         }
+    }
+
+    // Named in the window's own dialog, the new record shows in the record panels.
+    void namedRecordShowsInTheRecordPanels()
+    {
+        Record record;
+        record.score = 900;
+        WindowServices services(*m_window, [] { return false; });
+        QTimer::singleShot(0, m_window.get(), [this] {
+            auto* dialog = m_window->findChild<NewRecordDialog*>();
+            dialog->findChild<QLineEdit*>("nameBox")->setText(QStringLiteral("Hana"));
+            dialog->confirmName();
+        });
+        g_expectedModal = "gp::NewRecordDialog";
+        services.askRecordHolder(record);
+        g_expectedModal = nullptr;
+        StatusPanel* holder = m_window->statusFrame()->recordHolderPanel();
+        StatusPanel* score = m_window->statusFrame()->recordScorePanel();
+        QCOMPARE(holder->caption() + u'|' + score->caption(), QStringLiteral("Hana| 900"));
+        holder->setCaption(QStringLiteral("Todo"));
+        score->setCaption(600);
     }
 
     // Last: the catalogues installed here stay for the whole program.
