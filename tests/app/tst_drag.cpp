@@ -209,9 +209,10 @@ private slots:
     }
 
     // A carry by keys, as a player sees and hears it: digits take a part by its middle, L R U D
-    // move it 5 pixels (a count after the letter repeats it), E is Enter, X Escape; r is a mouse
-    // release over the left eye. Where the moved part ends (its middle in play-area pixels), what
-    // is said after the start, and the pointer position shown.
+    // move it 5 pixels (a count after the letter repeats it), E is Enter, X Escape; p, m and r are
+    // a mouse press, move and release over the left eye, t a hint tick, s a game stopped and a new
+    // one started. Where the moved part ends (its middle in play-area pixels), what is said after
+    // the start, and the pointer position shown.
     void keysCarryWithinThePlayArea_data()
     {
         QTest::addColumn<QString>("script");
@@ -237,6 +238,10 @@ private slots:
                                            << "";
         QTest::newRow("digits while carrying")
             << "5 7 0 1 E" << -1 << QPoint() << "鼻を持ちました|鼻を置きました"
+            << "";
+        // What was carried when a game ended is not carried into the next.
+        QTest::newRow("carried into a new game")
+            << "2 s t" << -1 << QPoint() << "左眉を持ちました|ゲーム開始 ！"
             << "";
         // The mouse pressed, moved and let go over another part: none of it counts.
         QTest::newRow("mouse over a part")
@@ -264,6 +269,8 @@ private slots:
                 QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
             else if (step == u"t")
                 f->controller->hintTick();
+            else if (step == u"s")
+                f->window->actions().stop->trigger(), f->window->actions().start->trigger();
             if (step[0].isLower())
                 continue;
             const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));

@@ -184,6 +184,8 @@ private slots:
         const QString blocker = m_dir.filePath("blocker");
         QVERIFY(writeBytes(blocker, {}));
         QVERIFY(!RecordStore(blocker + "/YRM.ini").save(Record()));
+        Record beyondAFile; // a record never made: the defaults, and no word of an unreadable file
+        QVERIFY(RecordStore(blocker + "/YRM.ini").load(beyondAFile).fileReadable);
         QVERIFY(!RecordStore(m_dir.path()).save(Record()));
         // A folder that is merely missing, like ~/.config on a fresh account, is made.
         const QString fresh = m_dir.filePath("home/.config/YRM.ini");
