@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -332,6 +333,88 @@ private slots:
                 QCOMPARE(partPos(1), QPointF(465, 60));
             }
         }
+    }
+
+    // A carry by keys, as a player sees and hears it: digits take a part by its middle, L R U D
+    // move it 5 pixels (a count after the letter repeats it), E is Enter, X Escape; p, m and r are
+    // a mouse press, move and release over the left eye, t a hint tick, s a game stopped and a new
+    // one started. Where the moved part ends (its middle in play-area pixels), what is said after
+    // the start, and the pointer position shown.
+    void keysCarryWithinThePlayArea_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("part"); // the one that ends away from its start place, or -1
+        QTest::addColumn<QPoint>("middle");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("pointer"); // empty: never shown
+        // The point stops on the area's last column and row, where a drop still lands.
+        QTest::newRow("right edge")
+            << "5 R30 E" << 4 << QPoint(553, 282) << "鼻を持ちました|鼻を置きました"
+            << "553,282";
+        QTest::newRow("bottom edge")
+            << "5 L30 D30 E" << 4 << QPoint(331, 399) << "鼻を持ちました|鼻を置きました"
+            << "331,399";
+        QTest::newRow("top left corner")
+            << "5 L99 U70 E" << 4 << QPoint(0, 0) << "鼻を持ちました|鼻を置きました"
+            << "0,0";
+        // Escape puts the part back where it was taken, however far it went.
+        QTest::newRow("Escape after moving")
+            << "5 L10 U4 X" << -1 << QPoint() << "鼻を持ちました|鼻を置きました"
+            << "431,262";
+        QTest::newRow("digits beyond six") << "7 8 9 0" << -1 << QPoint() << ""
+                                           << "";
+        QTest::newRow("digits while carrying")
+            << "5 7 0 1 E" << -1 << QPoint() << "鼻を持ちました|鼻を置きました"
+            << "";
+        // What was carried when a game ended is not carried into the next.
+        QTest::newRow("carried into a new game")
+            << "2 s t" << -1 << QPoint() << "左眉を持ちました|ゲーム開始 ！"
+            << "";
+        // The mouse pressed, moved and let go over another part: none of it counts.
+        QTest::newRow("mouse over a part")
+            << "2 p m t r E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
+            << "";
+    }
+    void keysCarryWithinThePlayArea()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, part);
+        QFETCH(QPoint, middle);
+        f->window->actions().start->trigger();
+        f->spoken.clear();
+        QWidget* keys = f->window->statusFrame()->doneButton();
+        const QMap<QChar, Qt::Key> named{{u'L', Qt::Key_Left},   {u'R', Qt::Key_Right},
+                                         {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
+                                         {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape}};
+        for (const QString& step : script.split(u' ')) {
+            QWidget* eye = f->window->part(GirlA, 3);
+            if (step == u"p")
+                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"m")
+                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
+            else if (step == u"r")
+                QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"t")
+                f->model.hintTick();
+            else if (step == u"s")
+                f->window->actions().stop->trigger(), f->window->actions().start->trigger();
+            if (step[0].isLower())
+                continue;
+            const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));
+            for (int i = 0; i < qMax(1, step.mid(1).toInt()); ++i)
+                QTest::keyClick(keys, key);
+        }
+        QVERIFY(!QApplication::overrideCursor()); // nothing is still carried
+        for (int p = 0; p < kPartCount; ++p) {
+            const QSize size = kPartSizes[GirlA][p];
+            const QPoint start(kStartColumnLeft[GirlA], kStartColumnTop[p]);
+            const QPoint half(size.width() / 2, size.height() / 2);
+            QCOMPARE(partPos(p), QPointF(p == part ? middle - half : start));
+        }
+        QTEST(f->spoken.join(u'|'), "spoken");
+        const QString pointer =
+            f->window->pointerXLabel()->text() + u',' + f->window->pointerYLabel()->text();
+        QTEST(pointer == u"," ? QString() : pointer, "pointer");
     }
 
     // Keys play only during a game; while they carry a part the pointer stays hidden and mouse

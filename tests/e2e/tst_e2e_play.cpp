@@ -10,6 +10,10 @@
 #include "tests/e2e/x_session.h"
 #include "tests/support/test_files.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -23,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace gp;
@@ -54,6 +59,68 @@ int asciiCheckValue(const QByteArray& name, int score)
     return static_cast<std::int16_t>(x & ~score);
 }
 
+// A screen reader's view of the accessibility bus, without the screen reader: it asks the registry
+// for the event a notification raises as it appears, and reads each object that raised it.
+class AccessibilityListener : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~AccessibilityListener() override { QDBusConnection::disconnectFromBus(m_bus.name()); }
+
+    // sessionBus: the address of the session bus that starts the accessibility bus.
+    bool listen(const QString& sessionBus)
+    {
+        const QDBusReply<QString> address =
+            QDBusConnection::connectToBus(sessionBus, "gp-session")
+                .call(QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                     "org.a11y.Bus", "GetAddress"));
+        QDBusConnection::disconnectFromBus("gp-session");
+        if (!address.isValid())
+            return false;
+        m_bus = QDBusConnection::connectToBus(address.value(), "gp-accessibility");
+        return m_bus.connect({}, {}, "org.a11y.atspi.Event.Object", "StateChanged", this,
+                             SLOT(stateChanged(QDBusMessage))) &&
+               m_bus.call(QDBusMessage::createMethodCall("org.a11y.atspi.Registry",
+                                                         "/org/a11y/atspi/registry",
+                                                         "org.a11y.atspi.Registry", "RegisterEvent")
+                          << QStringLiteral("object:state-changed:showing"))
+                       .type() == QDBusMessage::ReplyMessage;
+    }
+
+    // The names of the notifications shown so far, in the order they appeared, read now.
+    QStringList notifications() const
+    {
+        QStringList names;
+        for (const QDBusMessage& shown : m_shown) {
+            const auto ask = [&](const char* interface, const char* method) {
+                return QDBusMessage::createMethodCall(
+                    shown.service(), shown.path(), QLatin1String(interface), QLatin1String(method));
+            };
+            const QDBusReply<QString> role =
+                m_bus.call(ask("org.a11y.atspi.Accessible", "GetRoleName"));
+            const QDBusReply<QDBusVariant> name = m_bus.call(
+                ask("org.freedesktop.DBus.Properties", "Get")
+                << QStringLiteral("org.a11y.atspi.Accessible") << QStringLiteral("Name"));
+            if (role.isValid() && role.value() == u"notification" && name.isValid())
+                names << name.value().variant().toString();
+        }
+        return names;
+    }
+
+private slots:
+    void stateChanged(const QDBusMessage& event)
+    {
+        const QVariantList args = event.arguments();
+        if (args.value(0).toString() == u"showing" && args.value(1).toInt() == 1)
+            m_shown << event;
+    }
+
+private:
+    QDBusConnection m_bus{QString()};
+    QList<QDBusMessage> m_shown;
+};
+
 } // namespace
 
 class TestE2EPlay : public QObject
@@ -62,9 +129,11 @@ class TestE2EPlay : public QObject
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QProcess> m_game;
-    std::vector<std::unique_ptr<QProcess>> m_helpers; // a window manager
-    QRect m_window;                                   // the main window on the screen
-    QPoint m_central;                                 // the central widget below the menu bar
+    std::vector<std::unique_ptr<QProcess>> m_helpers; // a window manager, buses
+    QProcessEnvironment m_extraEnv;                   // for the program, besides the X server's
+    bool m_diskFull = false; // a file size limit stands in for a full disk, as it does for root
+    QRect m_window;          // the main window on the screen
+    QPoint m_central;        // the central widget below the menu bar
 
     QString recordFile() const { return m_home->filePath(QStringLiteral(".config/YRM.ini")); }
 
@@ -78,9 +147,16 @@ class TestE2EPlay : public QObject
         // The game's own language.
         for (const char* locale : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(QLatin1String(locale));
+        for (const QString& name : m_extraEnv.keys())
+            env.insert(name, m_extraEnv.value(name));
         m_game = std::make_unique<QProcess>();
         m_game->setProcessEnvironment(env);
         m_game->setProcessChannelMode(QProcess::ForwardedChannels);
+        if (m_diskFull)
+            m_game->setChildProcessModifier([] {
+                const rlimit full{16, 16};
+                ::setrlimit(RLIMIT_FSIZE, &full);
+            });
         m_game->start(g_program, {});
         return m_game->waitForStarted(kTimeoutMs);
     }
@@ -177,6 +253,9 @@ private slots:
         xdotool("mouseup 1"); // a carry the failure left
         m_game.reset();       // kills it
         m_helpers.clear();
+        endOrphans();
+        m_extraEnv.clear();
+        m_diskFull = false;
         m_home.reset();
     }
 
@@ -238,6 +317,49 @@ private slots:
         }
         if (!QTest::currentTestFailed())
             expectRecordOfHana(displayLost ? 0 : 1000);
+    }
+
+    // The save at the end fails on a full disk; the program still ends as asked, and is not
+    // killed by the signal a write past the limit raises.
+    void fullDiskEndsTheProgramAsAsked()
+    {
+        m_diskFull = true;
+        QVERIFY(launch());
+        QVERIFY2(waitFor([&] { return windows().value(0).isValid(); }), "no window");
+        QVERIFY(::kill(pid_t(m_game->processId()), SIGTERM) == 0);
+        expectCleanExit();
+        QVERIFY(!QFile::exists(recordFile()));
+    }
+
+    // What a screen reader is told through the accessibility bus: each announcement appears as a
+    // notification of its own, and keeps its text while those that follow it quickly come.
+    void announcementsReachTheAccessibilityBus()
+    {
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1); // the accessibility bus and registry, ended at cleanup
+        QProcessEnvironment env = xEnvironment();
+        env.insert(QStringLiteral("HOME"), m_home->path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->path());
+        const QString bus = startSessionBus(m_helpers, env);
+        QVERIFY(!bus.isEmpty());
+        AccessibilityListener listener;
+        QVERIFY2(listener.listen(bus), "no accessibility bus");
+        m_extraEnv.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
+        m_extraEnv.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->path());
+        m_extraEnv.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        QVERIFY2(startAGame(), "no game started");
+        // Two parts taken by their digits and put down again at once.
+        QVERIFY(xdotool(at(m_window.center()) + "key --delay 20 1 Return 2 Return"));
+        const QStringList told{"右眉を持ちました", "右眉を置きました", "左眉を持ちました",
+                               "左眉を置きました"};
+        QStringList heard;
+        const bool all = waitFor([&] {
+            heard = listener.notifications();
+            qsizetype next = 0; // stray hints may come between
+            for (const QString& name : heard)
+                next += next < told.size() && name == told[next];
+            return next == told.size();
+        });
+        QVERIFY2(all, qPrintable(heard.join(u'|')));
     }
 
     // A stopped X server answers nothing: every call that waits for it blocks. The game still

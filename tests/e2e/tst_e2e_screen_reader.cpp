@@ -19,7 +19,6 @@
 #include <QTime>
 
 #include <optional>
-#include <sys/wait.h>
 
 using namespace gp;
 
@@ -187,8 +186,7 @@ class TestScreenReader : public QObject
 private slots:
     void initTestCase()
     {
-        // What the buses start outlives them for a while; as orphans they come back to this driver,
-        // which ends them.
+        // What the buses start is ended with them (endOrphans).
         ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         for (const char* dir : {"runtime", "prefs", "home/.config/speech-dispatcher"})
             QVERIFY(QDir(m_dir.path()).mkpath(QLatin1String(dir)));
@@ -239,16 +237,7 @@ private slots:
     {
         m_started.clear(); // kills them: Orca heeds SIGTERM only once an accessibility event comes
         QTest::qWait(200);
-        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-            // The parent follows the name, in parentheses, and the state.
-            const QByteArray stat = readBytes(QStringLiteral("/proc/%1/stat").arg(entry));
-            const int pid = entry.toInt();
-            if (pid > 0 && pid != g_serverPid &&
-                stat.mid(stat.lastIndexOf(')')).split(' ').value(2).toInt() == ::getpid()) {
-                ::kill(pid, SIGKILL);
-                ::waitpid(pid, nullptr, 0);
-            }
-        }
+        endOrphans();
     }
 
     void speaksTheDesktopsLanguage_data()

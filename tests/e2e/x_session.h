@@ -14,11 +14,15 @@
 #include <QStringList>
 #include <QTest>
 
+#include <QDir>
+
 #include <csignal>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -105,6 +109,23 @@ inline QString startSessionBus(std::vector<std::unique_ptr<QProcess>>& helpers,
         }))
         return {};
     return QString::fromLatin1(bus->readLine().trimmed());
+}
+
+// What the buses start outlives them for a while; with the driver a subreaper
+// (PR_SET_CHILD_SUBREAPER) the orphans come back to it, and this ends them, the X server aside.
+inline void endOrphans()
+{
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile file(QStringLiteral("/proc/%1/stat").arg(entry));
+        const QByteArray stat = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        // The parent follows the name, in parentheses, and the state.
+        const int pid = entry.toInt();
+        if (pid > 0 && pid != g_serverPid &&
+            stat.mid(stat.lastIndexOf(')')).split(' ').value(2).toInt() == ::getpid()) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
 }
 
 // The record holder's name and score in the record file the program left.

@@ -248,6 +248,13 @@ private slots:
         QTest::newRow("three channels") << waveFile(1, 44100, 3, 16, 6000) << false;
         QTest::newRow("chunk short by 1") << waveFile(1, 44100, 1, 16, 100).chopped(1) << false;
         QTest::newRow("chunk short by 8") << waveFile(1, 44100, 1, 16, 100).chopped(8) << false;
+        // A header alone, its samples promised: SDL would reserve what it promises.
+        QTest::newRow("header alone, 2 GB promised")
+            << waveHeader(1, 44100, 2, 16, 0x7ffffff0) << false;
+        QTest::newRow("header alone, 100 bytes promised")
+            << waveHeader(1, 44100, 1, 16, 100) << false;
+        QTest::newRow("five seconds") << waveFile(1, 8000, 1, 8, 40000) << true;
+        QTest::newRow("float") << waveFile(3, 44100, 1, 32, 400) << true;
     }
 
     void onlyCuesWithinTheLimitsReachTheDevice()
@@ -261,7 +268,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(out.play(file, PlayMode::Synchronous), plays);
-        QVERIFY(clock.elapsed() < 500);
+        QVERIFY(plays || clock.elapsed() < 500); // a cue that plays holds up to a second
         QCOMPARE(out.isDeviceOpen(), plays);
     }
 

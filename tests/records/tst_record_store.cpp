@@ -186,6 +186,8 @@ private slots:
         // Wrapped, 66136 would be 600 and match; read as 0, 99999 would match 96.
         row("wraps to a match", "H_Name=abc|H_Score=66136|CheckFlag=32", "abc", 0, false);
         row("out of range as 0", "H_Name=abc|H_Score=99999|CheckFlag=96", "abc", 0, false);
+        // Wrapped or read as 0, 65536 would match the 0 that a score of -1 leaves.
+        row("check out of range", "H_Name=abc|H_Score=-1|CheckFlag=65536", "abc", -1, false);
         row("score not a number", "H_Score=abc", "Todo", 0, false);
         row("garbage around",
             QByteArray("\x01\xff[GAL PORTRAIT|=|[GAL%20PORTRAIT]|H_Name=abc|") + '\0' +
@@ -213,6 +215,8 @@ private slots:
         const QString blocker = m_dir.filePath("blocker");
         QVERIFY(writeBytes(blocker, {}));
         QVERIFY(!RecordStore(blocker + "/YRM.ini").save(Record()));
+        Record beyondAFile; // a record never made: the defaults, and no word of an unreadable file
+        QVERIFY(RecordStore(blocker + "/YRM.ini").load(beyondAFile).fileReadable);
         QVERIFY(!RecordStore(m_dir.path()).save(Record()));
         // A folder that is merely missing, like ~/.config on a fresh account, is made.
         const QString fresh = m_dir.filePath("home/.config/YRM.ini");
@@ -243,6 +247,11 @@ private slots:
             "[GAL%20PORTRAIT]\nH_Name=\xe3\x81\\t\x82\nH_Score=\"1\n2\"\n");
         row("unclosed quote", "[GAL%20PORTRAIT]\nH_Name=\"abc\nH_Score=5\n");
         row("case matters", "[gal%20portrait]\nH_Name=a\n[GAL%20PORTRAIT]\nh_name=b\n");
+        row("escapes ending a key or a section",
+            "[GAL%20PORTRAI%54]\nH_Nam%65=a\nH_Scor%U0065=7\nCheckFla%67=3\n");
+        row("escapes cut short at the end",
+            "[GAL%20PORTRAIT]\nH_Name=a\nH_Name%=b\nH_Name%6=c\nH_Name%U006=d\n"
+            "[GAL%20PORTRAIT%]\nH_Name=e\n[GAL%20PORTRAIT%2]\nH_Name=f\n");
     }
 
     void readsKeysAsQSettingsDoes()
@@ -280,6 +289,9 @@ private slots:
         row("lowest score", "@a", -32768);
         row("empty", "", 900);
         row("specials", "a,b;c=\"", -5);
+        row("semicolon", "a;b", 1);
+        row("comma", "a,b", 1);
+        row("equals sign", "a=b", 1);
         row("tab and backslash", "tab\there\\", 1);
         row("controls",
             "\x01z\x02"
@@ -290,6 +302,7 @@ private slots:
         // Losing the leading blanks must not cost the record its check.
         row("leading blank", " ab ", 600, "ab ");
         row("ideographic blank", "　名", 1, "名");
+        row("tab and no-break space are no blanks", "\t\u00a0x\t", 1);
     }
 
     void savedRecordIsWrittenAsQSettingsDoesAndLoadsBack()
