@@ -135,9 +135,11 @@ bool isPlainKey(QByteArrayView key)
 
 IniScan scan(QByteArrayView ini)
 {
-    static const std::array<QString, 3> kFullKeys = {kRecordSection + QLatin1String(kKeyNames[0]),
-                                                     kRecordSection + QLatin1String(kKeyNames[1]),
-                                                     kRecordSection + QLatin1String(kKeyNames[2])};
+    // Not a static: the save at exit() runs after the destructors of statics made since its
+    // handler was registered.
+    const std::array<QString, 3> fullKeys = {kRecordSection + QLatin1String(kKeyNames[0]),
+                                             kRecordSection + QLatin1String(kKeyNames[1]),
+                                             kRecordSection + QLatin1String(kKeyNames[2])};
     IniScan found;
     // A byte order mark is skipped as QSettings skips it.
     const qsizetype from = ini.startsWith("\xef\xbb\xbf") ? 3 : 0;
@@ -150,9 +152,9 @@ IniScan scan(QByteArrayView ini)
     std::array<QByteArray, 3> rests;
     auto setSection = [&](const QString& prefix) {
         section = prefix;
-        relevant = kFullKeys[0].startsWith(section);
+        relevant = fullKeys[0].startsWith(section);
         for (std::size_t k = 0; k < rests.size() && relevant; ++k)
-            rests[k] = kFullKeys[k].sliced(section.size()).toLatin1();
+            rests[k] = fullKeys[k].sliced(section.size()).toLatin1();
     };
     setSection(QString());
     qsizetype pos = 0;
@@ -171,7 +173,7 @@ IniScan scan(QByteArrayView ini)
         const bool plain = isPlainKey(key);
         const QString unescaped = plain ? QString() : section + iniUnescapedKey(key);
         for (std::size_t k = 0; k < kKeyNames.size(); ++k)
-            if (plain ? key == rests[k] : unescaped == kFullKeys[k])
+            if (plain ? key == rests[k] : unescaped == fullKeys[k])
                 found.keys[k].append(
                     {from + line.equals + 1, from + line.start + line.length, section});
     }
