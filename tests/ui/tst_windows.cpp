@@ -103,7 +103,6 @@ void type(QWidget* widget, const QString& text)
 
 using Handler = HelpViewer* (*)(QWidget*, const QString&);
 
-// A language's section of the help project.
 const QRegularExpression
     kHelpSection("<filterSection>\\s*<filterAttribute>(\\w+)</filterAttribute>.*?</filterSection>",
                  QRegularExpression::DotMatchesEverythingOption);
@@ -154,10 +153,8 @@ class TestWindows : public QObject
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<MainController> m_controller;
     const QString m_helpFile = GP_TEST_HELP_FILE;
-    std::unique_ptr<QWidget> m_owner;
     QTemporaryDir m_home;
 
-    // The topmost control under a play-area point, as the pointer would find it.
     QWidget* topmostAt(int girl, QPoint p) const { return m_window->playArea(girl)->childAt(p); }
 
 private slots:
@@ -174,8 +171,6 @@ private slots:
         m_controller->startUp();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    void init() { m_owner = std::make_unique<QWidget>(); }
-    void cleanup() { m_owner.reset(); }
 
     void startUpFitsTheWindowAroundThePlayAreaIdleWithGirlA()
     {
@@ -215,7 +210,6 @@ private slots:
         QCOMPARE(read(frame->recordScorePanel(), QAccessible::Description), "600");
     }
 
-    // In Japanese, then in English.
     void everyTextFitsItsBox()
     {
         for (const bool english : {false, true}) {
@@ -267,12 +261,9 @@ private slots:
         Sprite* part = m_window->part(GirlA, 4);
         part->moveTo(float(nose.left()), float(nose.top()));
 
-        // The complete face lies in front of the parts.
         QCOMPARE(topmostAt(0, onNose), m_window->completeFace(0));
-        // The cover hides the face region, parts and complete face alike.
         m_window->cover(0)->show();
         QCOMPARE(topmostAt(0, onNose), m_window->cover(0));
-        // ...but not the start column.
         const QPoint inTray(470, kStartColumnTop[0] + 3);
         QCOMPARE(topmostAt(0, inTray), m_window->part(GirlA, 0));
         m_window->cover(0)->hide();
@@ -293,7 +284,6 @@ private slots:
                 QVERIFY(inFront(m_window->part(g, backToFront[g][i + 1]),
                                 m_window->part(g, backToFront[g][i])));
 
-        // Girl A's play area lies over girl B's.
         QWidget* hit = m_window->centralWidget()->childAt(QPoint(300, 300));
         QVERIFY(hit == m_window->playArea(0) || m_window->playArea(0)->isAncestorOf(hit));
         QVERIFY(inFront(m_window->statusFrame(), m_window->playArea(0)));
@@ -414,8 +404,8 @@ private slots:
         QFETCH(QString, keyword);
         const QString language = page.section(u'/', 0, -2);
         const auto translator = installLanguage(language);
-        showHelpContents(m_owner.get(), m_helpFile);
-        auto* viewer = m_owner->findChild<HelpViewer*>();
+        QWidget owner;
+        HelpViewer* viewer = showHelpContents(&owner, m_helpFile);
         QVERIFY(viewer);
         QVERIFY2(viewer->isReady(), qPrintable(pageText(viewer)));
         auto* searchBox = viewer->findChild<QLineEdit*>("searchBox");
@@ -426,8 +416,8 @@ private slots:
         QTRY_VERIFY(index->model()->rowCount() < fullIndex);
         viewer->close();
 
-        handler(m_owner.get(), m_helpFile);
-        QCOMPARE(m_owner->findChildren<HelpViewer*>(), QList<HelpViewer*>{viewer});
+        handler(&owner, m_helpFile);
+        QCOMPARE(owner.findChildren<HelpViewer*>(), QList<HelpViewer*>{viewer});
         QVERIFY(viewer->isVisible() && !viewer->isModal());
         QCOMPARE(viewer->findChild<QTabWidget*>("tabs")->currentIndex(),
                  keyword.isEmpty() ? HelpViewer::ContentsTab : HelpViewer::KeywordTab);
@@ -456,12 +446,9 @@ private slots:
         QTest::addColumn<QString>("kept"); // the language of the help file's pages
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("Japanese pages, English game") << "ja"
-                                                      << "en"
-                                                      << "GAL PORTRAIT ヘルプ";
-        QTest::newRow("English pages, Japanese game") << "en"
-                                                      << ""
-                                                      << "GAL PORTRAIT Help";
+        QTest::newRow("Japanese pages, English game")
+            << "ja" << QString("en") << "GAL PORTRAIT ヘルプ";
+        QTest::newRow("English pages, Japanese game") << "en" << QString() << "GAL PORTRAIT Help";
     }
     void helpInOneLanguageShowsItsPages()
     {
@@ -535,11 +522,7 @@ private slots:
         const QByteArray oldCache = setEnv("XDG_CACHE_HOME", cache);
         const QString started = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        bool ready = false;
-        {
-            HelpViewer viewer(m_helpFile);
-            ready = viewer.isReady();
-        }
+        const bool ready = HelpViewer(m_helpFile).isReady();
         QVERIFY(QDir::setCurrent(started));
         setEnv("HOME", oldHome);
         setEnv("XDG_CACHE_HOME", oldCache);
@@ -586,9 +569,8 @@ private slots:
                     QVERIFY(!document->resource(type, url).toByteArray().contains("secret"));
         QDir::setCurrent(folder);
         // Its own pictures and style still come.
-        QVERIFY(
-            page->loadResource(QTextDocument::StyleSheetResource, home.resolved(QUrl("style.css")))
-                .isValid());
+        const QUrl style = home.resolved(QUrl("style.css"));
+        QVERIFY(page->loadResource(QTextDocument::StyleSheetResource, style).isValid());
     }
 
     // The hidden gesture on any title line: the right button with Shift and Ctrl, nothing else.
@@ -696,18 +678,17 @@ private slots:
 
     void boxesAreWideEnoughForTheirTitle_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<MessageKind>("kind");
         QTest::addColumn<QString>("text");
-        QTest::newRow("time-out") << int(MessageKind::Warning) << "時間切れ ！";
-        QTest::newRow("debug mode") << int(MessageKind::Plain) << "Debug Mode!!";
-        QTest::newRow("exit prompt")
-            << int(MessageKind::Confirmation) << "GAL PORTRAITを終了します。";
+        QTest::newRow("time-out") << MessageKind::Warning << "時間切れ ！";
+        QTest::newRow("debug mode") << MessageKind::Plain << "Debug Mode!!";
+        QTest::newRow("exit prompt") << MessageKind::Confirmation << "GAL PORTRAITを終了します。";
     }
     void boxesAreWideEnoughForTheirTitle()
     {
-        QFETCH(int, kind);
+        QFETCH(MessageKind, kind);
         QFETCH(QString, text);
-        const auto box = makeMessageBox(nullptr, MessageKind(kind), text);
+        const auto box = makeMessageBox(nullptr, kind, text);
         box->setWindowModality(Qt::NonModal); // measured, not answered
         box->show();
         QCOMPARE(box->windowTitle(), QStringLiteral("GAL PORTRAIT"));
