@@ -260,17 +260,15 @@ private slots:
             int inked = 0, gap = 0, longestGap = 0, whites = 0;
             for (int along = from + 2 * t; along <= to - 2 * t; ++along) {
                 const QRgb outer = meter.at(along, first, side);
-                QVERIFY2(
-                    meter.at(along, first - inward, side) != black,
-                    qPrintable(QString::asprintf("%s: ink outside at %d", kSideNames[i], along)));
+                bool whole = meter.at(along, first - inward, side) != black;
                 for (int j = 0; j < t; ++j)
-                    QVERIFY2(meter.at(along, first + j * inward, side) == outer,
-                             qPrintable(QString::asprintf("%s: the line is not %d wide at %d",
-                                                          kSideNames[i], t, along)));
+                    whole = whole && meter.at(along, first + j * inward, side) == outer;
+                QVERIFY2(whole,
+                         qPrintable(QString::asprintf("%s: ink outside, or not %d wide, at %d",
+                                                      kSideNames[i], t, along)));
                 whites += meter.at(along, first + t * inward, side) == white;
-                gap = outer == black ? 0 : gap + 1;
                 inked += outer == black;
-                longestGap = std::max(longestGap, gap);
+                longestGap = std::max(longestGap, gap = outer == black ? 0 : gap + 1);
             }
             const int length = to - from - 4 * t + 1;
             QVERIFY2(
