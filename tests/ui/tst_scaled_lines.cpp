@@ -82,21 +82,21 @@ QList<QRect> inFront(const QWidget* w)
 // must lie `thickness` pixels wide in its colour, on the same pixels the whole way, starting
 // within a pixel of where the widget's edge lands. Returns what it found wrong; nothing when all
 // is whole.
-class LineMeter
+struct LineMeter
 {
-public:
-    LineMeter(const QImage& image, double ratio) : m_image(image), m_ratio(ratio) {}
+    const QImage& image;
+    double ratio;
 
-    int thickness() const { return std::max(1, int(std::lround(m_ratio))); }
+    int thickness() const { return std::max(1, int(std::lround(ratio))); }
 
     // `outside`, when valid, is the colour the pixel just outside the widget must have.
     QStringList measure(const QWidget* w, const QList<Ring>& rings, const QList<QRect>& hidden,
-                        const QColor& outside = {})
+                        const QColor& outside = {}) const
     {
         const QRect logical(w->mapTo(w->window(), QPoint()), w->size());
         QList<QRect> hiddenPixels;
         for (const QRect& r : hidden)
-            hiddenPixels << QRectF(QPointF(r.topLeft()) * m_ratio, QSizeF(r.size()) * m_ratio)
+            hiddenPixels << QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio)
                                 .toAlignedRect()
                                 .adjusted(-1, -1, 1, 1);
         const QString name = w->objectName().isEmpty() ? w->accessibleName() : w->objectName();
@@ -112,15 +112,14 @@ public:
     {
         const bool acrossX = side == Left || side == Right;
         const QPoint p = acrossX ? QPoint(across, along) : QPoint(along, across);
-        return m_image.rect().contains(p) ? m_image.pixel(p) : 0;
+        return image.rect().contains(p) ? image.pixel(p) : 0;
     }
 
-private:
     QString measureSide(const QRect& logical, Side side, const QList<Ring>& rings,
                         const QList<QRect>& hidden, const QColor& outside) const
     {
         const int t = thickness();
-        const auto [expected, inward, from, to] = edgeOf(logical, side, m_ratio);
+        const auto [expected, inward, from, to] = edgeOf(logical, side, ratio);
         const bool vertical = side == Left || side == Right;
         const int margin = int(rings.size()) * t;
         int linePosition = INT_MIN, measured = 0;
@@ -156,9 +155,6 @@ private:
         }
         return measured == 0 ? QStringLiteral("nothing to measure") : QString();
     }
-
-    const QImage& m_image;
-    double m_ratio;
 };
 
 } // namespace
@@ -195,7 +191,7 @@ private slots:
     {
         QFETCH(double, ratio);
         const QImage image = render(*m_window, ratio);
-        LineMeter meter(image, ratio);
+        const LineMeter meter{image, ratio};
         QStringList faults;
 
         StatusFrame* frame = m_window->statusFrame();
@@ -250,7 +246,7 @@ private slots:
 
         // The dashes: each side has its black, exactly one line wide, from the outline's edge,
         // never more than a short gap apart, and the white dots just inside them.
-        LineMeter meter(image, ratio);
+        const LineMeter meter{image, ratio};
         const int t = meter.thickness();
         const QRect logical(outline->mapTo(m_window, QPoint()), outline->size());
         const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
