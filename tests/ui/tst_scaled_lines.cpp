@@ -37,7 +37,6 @@ using Ring = std::array<QColor, 4>;
 
 QImage render(QWidget& window, double ratio)
 {
-    // The size a screen of that ratio gives the window.
     QImage image(QSize(qRound(window.width() * ratio), qRound(window.height() * ratio)),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -77,11 +76,9 @@ QList<QRect> inFront(const QWidget* w)
     return hiding;
 }
 
-// Measures the rings drawn along the inside of a widget's edge, outermost first, side by side.
-// Along each side, apart from the corners and wherever a widget in front hides it, every ring
-// must lie `thickness` pixels wide in its colour, on the same pixels the whole way, starting
-// within a pixel of where the widget's edge lands. Returns what it found wrong; nothing when all
-// is whole.
+// Along each side of a widget, but its corners and what lies in front, every ring inside its edge
+// (outermost first) must lie `thickness` pixels wide in its colour, on the same pixels the whole
+// way, within a pixel of where the edge lands. measure() tells what it found wrong.
 struct LineMeter
 {
     const QImage& image;
@@ -210,7 +207,6 @@ private slots:
         for (StatusPanel* panel : panels)
             faults << meter.measure(panel, {raised, sunk}, {}, outside);
 
-        // The frame's own sunken edge, in the colours the style gives it.
         const QColor dark = frame->palette().color(QPalette::Dark);
         const QColor lit = frame->palette().color(QPalette::Light);
         faults << meter.measure(frame, {Ring{dark, dark, lit, lit}, Ring{lit, lit, dark, dark}},
@@ -233,7 +229,6 @@ private slots:
         Sprite* nose = m_window->part(GirlA, 4);
         QTest::mousePress(nose, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseMove(m_window->playArea(GirlA), QPoint(103, 103));
-        // The one child of the play area that is neither a picture nor the cover.
         QWidget* outline = nullptr;
         for (QWidget* w : m_window->playArea(GirlA)->findChildren<QWidget*>(
                  QString(), Qt::FindDirectChildrenOnly))
