@@ -228,12 +228,9 @@ private slots:
             };
             for (QWidget* parent :
                  {(QWidget*)window.statusFrame(), (QWidget*)&record, (QWidget*)&about})
-                for (QWidget* w : parent->findChildren<QWidget*>()) {
-                    if (auto* label = qobject_cast<QLabel*>(w))
-                        measure(w, label->text());
-                    else if (auto* button = qobject_cast<QPushButton*>(w))
-                        measure(w, button->text());
-                }
+                for (QWidget* w : parent->findChildren<QWidget*>())
+                    if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w))
+                        measure(w, w->property("text").toString());
             // Every hint: the part names, and the four directions the tick itself gives from the
             // face's far corners.
             StatusPanel* hintPanel = window.statusFrame()->hintPanel();
