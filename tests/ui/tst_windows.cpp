@@ -662,7 +662,6 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QHelpEngineCore", help),
                  QStringLiteral("指定されたネームスペースが存在しません。"));
         const auto box = makeMessageBox(nullptr, MessageKind::Confirmation, "x");
-        QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
         QCOMPARE(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("コピー(&C)"));
     }
