@@ -281,6 +281,10 @@ private slots:
         row("lowest score", "@a", -32768);
         row("empty", "", 900);
         row("specials", "a,b;c=\"", -5);
+        // Each alone makes QSettings quote the value.
+        row("semicolon", "a;b", 1);
+        row("comma", "a,b", 1);
+        row("equals sign", "a=b", 1);
         row("tab and backslash", "tab\there\\", 1);
         row("controls", "\001z\0029", 1);
         row("INI escapes of 0x1E and 0x1F", "\x1e\x1f", 1);
