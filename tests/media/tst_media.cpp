@@ -125,13 +125,9 @@ private slots:
     void eachCueNamePlaysItsFileInItsModeWhileSwitchedOn()
     {
         const QString dir = "/opt/ギャル";
-        QStringList names{"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"};
-        QStringList expected;
-        QList<PlayMode> modes;
-        for (const QString& name : names) {
+        QStringList names{"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"}, expected;
+        for (const QString& name : names)
             expected << dir + "/" + name + ".Wav";
-            modes << (modes.size() < 4 ? PlayMode::Synchronous : PlayMode::Asynchronous);
-        }
         FakeOutput out;
         int switchReads = 0;
         bool soundOn = true;
@@ -141,7 +137,8 @@ private slots:
         for (const QString& name : names)
             cues.play(name);
         QCOMPARE(out.paths, expected);
-        QCOMPARE(out.modes, modes);
+        QCOMPARE(out.modes, QList<PlayMode>(4, PlayMode::Synchronous) +
+                                QList<PlayMode>(3, PlayMode::Asynchronous));
         QCOMPARE(switchReads, 7);
         soundOn = false;
         cues.play("Up");
