@@ -19,6 +19,8 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 inline QString g_program; // the program under test
 inline QByteArray g_display;
