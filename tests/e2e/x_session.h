@@ -6,15 +6,11 @@
 
 // The end-to-end drivers' X server of their own and the X input tool that plays on it.
 
-#include <QByteArray>
 #include <QDeadlineTimer>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QSettings>
-#include <QStringList>
-#include <QTest>
-
 #include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
 
 #include <csignal>
 #include <cstdio>
@@ -56,35 +52,26 @@ inline QProcessEnvironment xEnvironment()
     return env;
 }
 
-// Runs xdotool with the blank-separated arguments to the end; false when it failed (a search that
-// finds nothing fails too).
+// Runs xdotool to the end; false when it failed (a search that finds nothing fails too).
 inline bool xdotool(const QString& args, QString* output = nullptr)
 {
     QProcess p;
     p.setProcessEnvironment(xEnvironment());
     p.start(QStringLiteral("xdotool"), args.split(u' ', Qt::SkipEmptyParts));
-    if (!p.waitForFinished(kTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
-        p.exitCode() != 0)
-        return false;
-    if (output)
+    const bool ok =
+        p.waitForFinished(kTimeoutMs) && p.exitStatus() == QProcess::NormalExit && !p.exitCode();
+    if (ok && output)
         *output = QString::fromLocal8Bit(p.readAllStandardOutput());
-    return true;
+    return ok;
 }
 
-// Polls until the condition holds, keeping the driver's own events flowing.
 inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = kTimeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return QTest::qWaitFor(condition, timeoutMs);
 }
 
-// A helper of the test (bus, window manager, screen reader) that dies with the driver; null when it
-// did not start.
+// A helper (bus, window manager, screen reader) that dies with the driver; null if it did not
+// start.
 inline QProcess* startHelper(std::vector<std::unique_ptr<QProcess>>& helpers,
                              const QProcessEnvironment& env, const QString& program,
                              const QString& args)
@@ -140,24 +127,18 @@ inline std::pair<QString, int> recordIn(const QString& file)
 // list installs Xvfb, so a server that cannot start is a failure, not a skip.
 template <typename Application, typename Test> int runOnOwnXServer(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [QtTest options]\n", argv[0]);
-        return 2;
-    }
+    if (argc < 2)
+        return std::fprintf(stderr, "usage: %s PROGRAM [QtTest options]\n", argv[0]), 2;
     g_program = QString::fromLocal8Bit(argv[1]);
     argv[1] = argv[0];
-    --argc;
-    ++argv;
     QProcess server;
-    g_display = startXServer(server);
-    if (g_display.isEmpty()) {
-        std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n");
-        return 1;
-    }
+    if ((g_display = startXServer(server)).isEmpty())
+        return std::fprintf(stderr, "FAIL: the X server (Xvfb) did not start\n"), 1;
     g_serverPid = server.processId();
     qputenv("DISPLAY", g_display);
     qputenv("QT_QPA_PLATFORM", "xcb");
-    Application app(argc, argv);
+    --argc;
+    Application app(argc, ++argv);
     Test test;
     return QTest::qExec(&test, argc, argv);
 }

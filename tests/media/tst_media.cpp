@@ -9,7 +9,6 @@
 #include "media/cue_player.h"
 #include "media/sdl_audio_output.h"
 #include "tests/support/test_files.h"
-#include "ui/face_renderer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -90,30 +89,6 @@ QByteArray waveFile(int tag, int rate, int channels, int bits, qsizetype dataByt
     return wave;
 }
 
-// Writes the wave, unless empty, as a cue file of the folder and sends the device's output to a
-// file beside it.
-QString cueFile(const QTemporaryDir& dir, const QByteArray& wave)
-{
-    const QString file = dir.filePath("Up.Wav");
-    useDriver("disk", dir.filePath("out.raw"));
-    return wave.isEmpty() || writeBytes(file, wave) ? file : QString();
-}
-
-// A girl's picture as the build packed it (ratio 1) or as the program draws it from her SVG.
-QImage facePicture(int girl, const QString& what, qreal ratio)
-{
-    if (ratio == 1) {
-        QImage image(QStringLiteral(":/art/%1_%2.png").arg(QChar(u'a' + girl), what));
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-    FaceRenderer renderer(QStringLiteral(":/art/girl_%1.svg").arg(QChar(u'a' + girl)));
-    QImage image = what == "blank" ? renderer.blank(ratio) : renderer.complete(ratio);
-    if (what.startsWith("part"))
-        image = image.copy(deviceRect(partCutRect(girl, what.back().digitValue()), ratio));
-    image.setDevicePixelRatio(1);
-    return image;
-}
-
 // The art sources copied into dir/svg, with the first match of pattern in one of them replaced.
 // Patterns, not exact text: an artist's editor may lay the files out differently.
 bool copySources(const QDir& dir, const QString& file, const QString& pattern,
@@ -150,13 +125,9 @@ private slots:
     void eachCueNamePlaysItsFileInItsModeWhileSwitchedOn()
     {
         const QString dir = "/opt/ギャル";
-        QStringList names{"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"};
-        QStringList expected;
-        QList<PlayMode> modes;
-        for (const QString& name : names) {
+        QStringList names{"Right", "Left", "Up", "Down", "Bad", "Good", "VeryGood"}, expected;
+        for (const QString& name : names)
             expected << dir + "/" + name + ".Wav";
-            modes << (modes.size() < 4 ? PlayMode::Synchronous : PlayMode::Asynchronous);
-        }
         FakeOutput out;
         int switchReads = 0;
         bool soundOn = true;
@@ -166,7 +137,8 @@ private slots:
         for (const QString& name : names)
             cues.play(name);
         QCOMPARE(out.paths, expected);
-        QCOMPARE(out.modes, modes);
+        QCOMPARE(out.modes, QList<PlayMode>(4, PlayMode::Synchronous) +
+                                QList<PlayMode>(3, PlayMode::Asynchronous));
         QCOMPARE(switchReads, 7);
         soundOn = false;
         cues.play("Up");
@@ -189,13 +161,13 @@ private slots:
         QTest::addColumn<QString>("heardOn"); // "L", "R" or "LR"
         QTest::addColumn<int>("maxMs");
         QTest::addColumn<int>("pitch"); // +1 rises, -1 falls, 0 either
-        QTest::newRow("Right") << QStringLiteral("R") << 250 << 0;
-        QTest::newRow("Left") << QStringLiteral("L") << 250 << 0;
-        QTest::newRow("Up") << QStringLiteral("LR") << 250 << +1;
-        QTest::newRow("Down") << QStringLiteral("LR") << 250 << -1;
-        QTest::newRow("Bad") << QStringLiteral("LR") << 1500 << -1;
-        QTest::newRow("Good") << QStringLiteral("LR") << 1500 << +1;
-        QTest::newRow("VeryGood") << QStringLiteral("LR") << 1500 << +1;
+        QTest::newRow("Right") << "R" << 250 << 0;
+        QTest::newRow("Left") << "L" << 250 << 0;
+        QTest::newRow("Up") << "LR" << 250 << +1;
+        QTest::newRow("Down") << "LR" << 250 << -1;
+        QTest::newRow("Bad") << "LR" << 1500 << -1;
+        QTest::newRow("Good") << "LR" << 1500 << +1;
+        QTest::newRow("VeryGood") << "LR" << 1500 << +1;
     }
 
     void eachCueSoundsOnItsSidesBrieflyWithoutClicks()
@@ -262,8 +234,9 @@ private slots:
         QFETCH(QByteArray, wave);
         QFETCH(bool, plays);
         QTemporaryDir dir;
-        const QString file = cueFile(dir, wave);
-        QVERIFY(!file.isEmpty());
+        const QString file = dir.filePath("Up.Wav");
+        useDriver("disk", dir.filePath("out.raw"));
+        QVERIFY(wave.isEmpty() || writeBytes(file, wave));
         SdlAudioOutput out;
         QElapsedTimer clock;
         clock.start();
@@ -324,82 +297,39 @@ private slots:
         QVERIFY2(!device.contains(bad), "the rating cue was not cut off");
     }
 
-    // A part's size follows from its cut of the complete face (tested below). The icon files are
-    // for the desktop install.
-    void generatedPicturesHaveTheirLayoutSizes_data()
+    // Every part carries a feature in pixels of its own; the rest of the face is the blank one.
+    void eachPartCarriesAFeatureOfItsOwn()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("size");
-        for (int girl = 0; girl < kGirlCount; ++girl)
-            for (const char* what : {"blank", "complete"})
-                QTest::addRow("%c_%s", 'a' + girl, what)
-                    << QString(":/art/%1_%2.png").arg(QChar('a' + girl)).arg(what)
-                    << QSize(kFaceWidth, kFaceHeight);
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            QTest::addRow("icon_%d.png", size)
-                << QString(":/art/icon_%1.png").arg(size) << QSize(size, size);
-    }
-    void generatedPicturesHaveTheirLayoutSizes()
-    {
-        QFETCH(QString, file);
-        QFETCH(QSize, size);
-        const QImage image = QImage(file).convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), size);
-        // The icons are a head on nothing: the corners show the desktop through.
-        if (file.contains("icon_"))
-            for (int xy : {0, size.width() - 1})
-                QCOMPARE(qAlpha(image.pixel(xy, xy)), 0);
-    }
-
-    // At the packed ratio and at ratios the program draws for itself.
-    void eachPartIsItsRectangleOfTheCompleteFace_data()
-    {
-        QTest::addColumn<int>("girl");
-        QTest::addColumn<qreal>("ratio");
-        for (int girl = 0; girl < kGirlCount; ++girl)
-            for (qreal ratio : {1.0, 1.5, 2.0})
-                QTest::addRow("%c %gx", 'a' + girl, ratio) << girl << ratio;
-    }
-    void eachPartIsItsRectangleOfTheCompleteFace()
-    {
-        QFETCH(int, girl);
-        QFETCH(qreal, ratio);
-        const QImage blank = facePicture(girl, "blank", ratio);
-        const QImage complete = facePicture(girl, "complete", ratio);
-        QVERIFY(!blank.isNull() && !complete.isNull());
-        const auto cutRect = [&](int part) { return deviceRect(partCutRect(girl, part), ratio); };
-
-        // Each part is its rectangle of the solution; with nothing changed outside the rectangles
-        // (below), laid on the blank face they make it whole.
-        for (int part = 0; part < kPartCount; ++part)
-            QCOMPARE(facePicture(girl, "part" + QString::number(part), ratio),
-                     complete.copy(cutRect(part)));
-
-        // The features change nothing outside the rectangles, and every part carries one of
-        // them in the pixels that belong to it alone.
-        std::array<int, kPartCount> changed{};
-        for (int y = 0; y < complete.height(); ++y) {
-            for (int x = 0; x < complete.width(); ++x) {
-                if (blank.pixel(x, y) == complete.pixel(x, y))
-                    continue;
-                QList<int> owners;
-                for (int part = 0; part < kPartCount; ++part)
-                    if (cutRect(part).contains(x, y))
-                        owners << part;
-                QVERIFY2(!owners.isEmpty(), qPrintable(QString("changed at %1, %2").arg(x).arg(y)));
-                if (owners.size() == 1)
-                    ++changed[owners[0]];
+        for (int girl = 0; girl < kGirlCount; ++girl) {
+            const auto picture = [girl](const char* what) {
+                return QImage(QStringLiteral(":/art/%1_%2.png").arg(QChar(u'a' + girl)).arg(what))
+                    .convertToFormat(QImage::Format_RGB32);
+            };
+            const QImage blank = picture("blank"), complete = picture("complete");
+            QVERIFY(!blank.isNull() && blank.size() == complete.size());
+            std::array<int, kPartCount> changed{};
+            for (int y = 0; y < complete.height(); ++y) {
+                for (int x = 0; x < complete.width(); ++x) {
+                    if (blank.pixel(x, y) == complete.pixel(x, y))
+                        continue;
+                    QList<int> owners;
+                    for (int part = 0; part < kPartCount; ++part)
+                        if (partCutRect(girl, part).contains(x, y))
+                            owners << part;
+                    QVERIFY2(!owners.isEmpty(), qPrintable(QString("at %1, %2").arg(x).arg(y)));
+                    if (owners.size() == 1)
+                        ++changed[owners[0]];
+                }
+            }
+            for (int part = 0; part < kPartCount; ++part) {
+                const QSize size = partCutRect(girl, part).size();
+                QVERIFY2(changed[part] * 20 > size.width() * size.height(),
+                         qPrintable(QString("part %1: %2 pixels").arg(part).arg(changed[part])));
             }
         }
-        for (int part = 0; part < kPartCount; ++part) {
-            const QSize size = cutRect(part).size();
-            QVERIFY2(changed[part] * 20 > size.width() * size.height(),
-                     qPrintable(QString("part %1: %2 pixels").arg(part).arg(changed[part])));
-        }
     }
 
-    // A fresh run writes the very bytes of the build's run, which are packed into the program and
-    // installed.
+    // A fresh run writes the very bytes that are packed into the program and installed.
     void generatorIsDeterministic()
     {
         QTemporaryDir dir;
@@ -411,6 +341,11 @@ private slots:
             QVERIFY2(!fresh.isEmpty() && fresh == readBytes(GP_ART_DIR "/" + name),
                      qPrintable(name));
             QVERIFY2(fresh == readBytes(":/art/" + name), qPrintable(name));
+            if (name.startsWith("icon_")) { // for the desktop: a head on nothing
+                const QImage icon = QImage::fromData(fresh);
+                QCOMPARE(icon.width(), name.mid(5).chopped(4).toInt());
+                QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+            }
         }
     }
 
@@ -421,25 +356,20 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("message");
-        // \\0 stands for the matched text: these add a shape as the first child of a part.
-        QTest::newRow("stray dot above the nose")
-            << "girl_a.svg"
-            << R"(<g\b[^>]*\bid="nose"[^>]*>)"
-            << R"(\0<path d="M 0 -100 H 3 V -97 H 0 Z"/>)"
-            << "part 4 (nose) at ratio 1 reaches outside its rectangle at pixel (";
-        QTest::newRow("mouth drawn wider")
-            << "girl_b.svg"
-            << R"(<g\b[^>]*\bid="mouth"[^>]*>)"
-            << R"(\0<path d="M -60 0 H 60 V 2 H -60 Z"/>)"
-            << "part 5 (mouth) at ratio 1 reaches outside its rectangle at pixel (";
-        QTest::newRow("renamed part") << "girl_b.svg"
-                                      << R"(\bid="left-eye")"
-                                      << R"(id="eye2")"
-                                      << "lacks one of the elements";
-        QTest::newRow("not SVG") << "girl_a.svg"
-                                 << R"(<svg\b)"
-                                 << "<svgx"
-                                 << "unreadable";
+        const auto row = [](const char* tag, const char* file, const char* pattern,
+                            const char* replacement, const char* message) {
+            QTest::newRow(tag) << file << pattern << replacement << message;
+        };
+        // \0 stands for the matched text: these add a shape as the first child of a part.
+        row("stray dot above the nose", "girl_a.svg", R"(<g\b[^>]*\bid="nose"[^>]*>)",
+            R"(\0<path d="M 0 -100 H 3 V -97 H 0 Z"/>)",
+            "part 4 (nose) at ratio 1 reaches outside its rectangle at pixel (");
+        row("mouth drawn wider", "girl_b.svg", R"(<g\b[^>]*\bid="mouth"[^>]*>)",
+            R"(\0<path d="M -60 0 H 60 V 2 H -60 Z"/>)",
+            "part 5 (mouth) at ratio 1 reaches outside its rectangle at pixel (");
+        row("renamed part", "girl_b.svg", R"(\bid="left-eye")", R"(id="eye2")",
+            "lacks one of the elements");
+        row("not SVG", "girl_a.svg", R"(<svg\b)", "<svgx", "unreadable");
     }
     void generatorRefusesBrokenArt()
     {
