@@ -24,8 +24,6 @@ class TestDrag : public QObject
     Q_OBJECT
 
     std::unique_ptr<GameFixture> f;
-    GameModel& drag() { return f->model; }
-    QPointF nosePos() const { return partPos(4); }
     // Where the model keeps girl A's part; the window shows it at the nearest whole pixel.
     QPointF partPos(int part) const
     {
@@ -99,27 +97,87 @@ class TestDrag : public QObject
             if (byKeyboard || c == u'!')
                 QTest::keyClick(keys, c.isDigit() ? Qt::Key(c.unicode()) : key[i],
                                 i >= 4 && i < 8 ? Qt::ShiftModifier : Qt::NoModifier);
-            else if (ratio != 1 && c.isDigit())
-                sendPointer(QEvent::MouseButtonPress, held, held->mapTo(window, grab), ratio);
-            else if (ratio != 1 && c == u'X')
-                sendPointer(QEvent::MouseButtonRelease, held, held->mapTo(window, grab), ratio);
-            else if (ratio != 1)
+            else if (c.isDigit() || c == u'X')
+                sendPointer(c == u'X' ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress, held,
+                            held->mapTo(window, grab), ratio);
+            else
                 sendPointer(c == u'E' ? QEvent::MouseButtonRelease : QEvent::MouseMove, held,
                             area->mapTo(window, at), ratio);
-            else if (c.isDigit())
-                QTest::mousePress(held, Qt::LeftButton, {}, grab);
-            else if (c == u'E')
-                QTest::mouseRelease(area, Qt::LeftButton, {}, at);
-            else if (c == u'X')
-                QTest::mouseRelease(held, Qt::LeftButton, {}, grab);
-            else
-                QTest::mouseMove(area, at);
         }
         QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
         Outcome outcome{f->spoken, {}, f->model.score()};
         for (int part = 0; part < kPartCount; ++part)
             outcome.places << partPos(part);
         return outcome;
+    }
+
+    // A game played by a script: digits take a part by its middle, L R U D move it 5 pixels (a
+    // count after the letter repeats it), E is Enter, X Escape; p, m and r are a mouse press, move
+    // and release over the left eye, g a mouse press on the left eyebrow, f the focus lost and
+    // back, c a click on the done button, t a hint tick, v the nose laid under the cover, o the
+    // game stopped, s a new one started. Where the moved part ends (its middle in play-area
+    // pixels), what is said after the start, and the pointer position shown.
+    static void carryColumns()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("part"); // the one that ends away from its start place, or -1
+        QTest::addColumn<QPoint>("middle");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("pointer"); // empty: never shown
+    }
+    void carryAsScripted()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, part);
+        QFETCH(QPoint, middle);
+        f->window->actions().start->trigger();
+        f->spoken.clear();
+        QWidget* keys = f->window->statusFrame()->doneButton();
+        const QMap<QChar, Qt::Key> named{{u'L', Qt::Key_Left},   {u'R', Qt::Key_Right},
+                                         {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
+                                         {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape}};
+        for (const QString& step : script.split(u' ')) {
+            QWidget* eye = f->window->part(GirlA, 3);
+            if (step == u"p")
+                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"m")
+                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
+            else if (step == u"r")
+                QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"t")
+                f->model.hintTick();
+            else if (step == u"c")
+                QTest::mouseClick(keys, Qt::LeftButton);
+            else if (step == u"g")
+                QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
+            else if (step == u"f")
+                for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+                    QEvent focus(type);
+                    QApplication::sendEvent(f->window.get(), &focus);
+                }
+            else if (step == u"v")
+                f->putPart(GirlA, 4, 100, 100);
+            if (step == u"s" || step == u"o")
+                f->window->actions().stop->trigger();
+            if (step == u"s")
+                f->window->actions().start->trigger();
+            if (step[0].isLower())
+                continue;
+            const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));
+            for (int i = 0; i < qMax(1, step.mid(1).toInt()); ++i)
+                QTest::keyClick(keys, key);
+        }
+        QVERIFY(!QApplication::overrideCursor()); // nothing is still carried
+        for (int p = 0; p < kPartCount; ++p) {
+            const QSize size = kPartSizes[GirlA][p];
+            const QPoint start(kStartColumnLeft[GirlA], kStartColumnTop[p]);
+            const QPoint half(size.width() / 2, size.height() / 2);
+            QCOMPARE(partPos(p), QPointF(p == part ? middle - half : start));
+        }
+        QTEST(f->spoken.join(u'|'), "spoken");
+        const QString pointer =
+            f->window->pointerXLabel()->text() + u',' + f->window->pointerYLabel()->text();
+        QTEST(pointer == u"," ? QString() : pointer, "pointer");
     }
 
 private slots:
@@ -155,103 +213,71 @@ private slots:
         QFETCH(int, onto);
         QFETCH(QPointF, at);
         f->model.startGame();
-        QVERIFY(drag().pressPart(GirlA, 4, 240, 480));
+        QVERIFY(f->model.pressPart(GirlA, 4, 240, 480));
         if (!playing)
             f->window->actions().stop->trigger();
         if (onto < 0)
-            drag().dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
+            f->model.dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
         else if (onto < kPartCount)
-            drag().dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
-        QTEST(nosePos(), "expected");
+            f->model.dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
+        QTEST(partPos(4), "expected");
         QCOMPARE(carrying(), !playing || onto == kPartCount);
     }
 
     // The worked example through real mouse events: press on the nose, carry it over the cover,
-    // release there. The pointer is hidden while a part is carried, and comes back at the release,
-    // when the game ends or when the window loses the focus.
+    // release there. The pointer is hidden while a part is carried, and comes back at the release
+    // or when the game ends. In debug mode, for one game, there is no cover and the pointer stays,
+    // followed by an outline of the part that lies above where the cover would be.
+    void pointerHiddenOnlyWhileCarrying_data()
+    {
+        QTest::addColumn<bool>("debug");
+        QTest::newRow("playing") << false;
+        QTest::newRow("debug mode") << true;
+    }
     void pointerHiddenOnlyWhileCarrying()
     {
+        QFETCH(bool, debug);
+        if (debug)
+            f->model.requestDebugGame();
         f->model.startGame();
         QWidget* cover = f->window->cover(0);
+        QCOMPARE(cover->isVisible(), !debug);
+        cover->show();
         QTest::mousePress(f->window->part(GirlA, 4), Qt::LeftButton, {}, QPoint(16, 32));
-        QVERIFY(carrying() && QApplication::overrideCursor());
+        QVERIFY(carrying() && bool(QApplication::overrideCursor()) == !debug);
         QTest::mouseMove(cover, QPoint(100, 80));
         QCOMPARE(f->window->pointerXLabel()->text(), QStringLiteral("100"));
-        QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
-        QCOMPARE(nosePos(), QPointF(184, 118));
-        QVERIFY(!carrying() && !QApplication::overrideCursor());
-        // Under the cover now: the pointer finds the cover, not the nose.
-        QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
-
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor());
-        f->window->statusFrame()->doneButton()->click();
-        QVERIFY(!QApplication::overrideCursor());
-        f->model.startGame();
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor());
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QApplication::sendEvent(f->window.get(), &deactivate);
-        QVERIFY(!QApplication::overrideCursor());
-    }
-
-    // Debug mode, for one game: no cover, the pointer stays and an outline of the part, above where
-    // the cover would be, follows it.
-    void debugModeShowsAnOutlineForOneGame()
-    {
-        f->model.requestDebugGame();
-        f->model.startGame();
-        QVERIFY(!f->window->cover(0)->isVisible());
-        f->window->cover(0)->show(); // make sure the outline lies above a shown cover
-        QTest::mousePress(f->window->part(GirlA, 5), Qt::LeftButton, {}, QPoint(4, 6));
-        QVERIFY(!QApplication::overrideCursor());
-        QTest::mouseMove(f->window->cover(0), QPoint(100, 90));
         QWidget* outline = nullptr;
         for (QWidget* w : f->window->playArea(0)->findChildren<QWidget*>())
             if (w->testAttribute(Qt::WA_TransparentForMouseEvents) && w->isVisible())
                 outline = w;
-        QVERIFY(outline);
-        QCOMPARE(outline->geometry(), QRect(96, 84, 32, 32));
+        QCOMPARE(outline != nullptr, debug);
         const auto siblings = f->window->playArea(0)->children();
-        QVERIFY(siblings.indexOf(outline) > siblings.indexOf(f->window->cover(0)));
-        QTest::mouseRelease(f->window->cover(0), Qt::LeftButton, {}, QPoint(100, 90));
-        QVERIFY(!outline->isVisible());
-        QCOMPARE(f->window->part(GirlA, 5)->pos(), QPoint(96, 84));
-        f->window->actions().stop->trigger();
+        QVERIFY(!debug || (outline->geometry() == QRect(84, 48, 32, 64) &&
+                           siblings.indexOf(outline) > siblings.indexOf(cover)));
+        QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(partPos(4), QPointF(184, 118));
+        QVERIFY(!carrying() && !QApplication::overrideCursor() &&
+                !(outline && outline->isVisible()));
+        // Under the cover now: the pointer finds the cover, not the nose.
+        QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
+
+        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(bool(QApplication::overrideCursor()), !debug);
+        f->window->statusFrame()->doneButton()->click();
+        QVERIFY(!QApplication::overrideCursor());
         f->model.startGame();
         QVERIFY(f->window->cover(0)->isVisible());
         QVERIFY(!f->window->part(GirlA, 0)->dragIcon().isNull());
     }
 
-    // The same moves by keys and by the mouse: the same reports, hints, drops and score.
-    void keysPlayAsTheMouseDoes()
-    {
-        const QString script = QStringLiteral(
-            "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t t t E "
-            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
-            "DDD l t h t d E 1 DDDDDDD t E !");
-        const Outcome byKeys = play(script, true);
-        const QString spoken = QStringLiteral(
-            "ゲーム開始 ！|鼻を持ちました|? ? ?|鼻の上|もっと右 右 ！|もっと下 下 ！|? ? ?|"
-            "鼻を置きました|口を持ちました|口を置きました|口を持ちました|鼻の上|もっと右 右 ！|"
-            "もっと下 下 ！|口を置きました|右眉を持ちました|左眉の上|右眉を置きました|"
-            "得点 0 点、Bad|記録更新です。0 点。名前を入力して Enter を押してください");
-        QCOMPARE(byKeys.spoken, spoken.split(u'|'));
-        // Nose and mouth on their targets; the right eyebrow dropped onto the left one.
-        QCOMPARE(
-            byKeys.places,
-            (QList<QPointF>{{465, 55}, {465, 55}, {465, 100}, {465, 175}, {202, 215}, {204, 271}}));
-        QCOMPARE(play(script, false), byKeys);
-    }
-
-    // On a screen that scales, a platform may report the pointer in fractions of a logical pixel
-    // (X11 under Qt 6.4 rounds them to whole ones itself). Pointing into the same logical
-    // pixels, the player hears the same hints, the parts land in the same places and the game
-    // scores the same as at a ratio of one.
+    // The same moves by keys, and by the mouse on a screen that scales, play as the mouse does at
+    // a ratio of one: the same hints, the same drops, the same score. Such a platform may report
+    // the pointer in fractions of a logical pixel (X11 under Qt 6.4 rounds them itself).
     void mousePlaysAlikeAtEveryRatio_data()
     {
-        QTest::addColumn<double>("ratio");
-        for (double ratio : {1.25, 1.5, 1.75, 2.5})
+        QTest::addColumn<double>("ratio"); // 0: by keys
+        for (double ratio : {0.0, 1.25, 1.5, 1.75, 2.5})
             QTest::addRow("%g", ratio) << ratio;
     }
     void mousePlaysAlikeAtEveryRatio()
@@ -261,50 +287,30 @@ private slots:
         // onto themselves and onto each other.
         const QString script = QStringLiteral(
             "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t d t E "
-            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
+            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
             "DDD l t h t d E 1 DDDDDDD t E 3 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL "
             "UUUUUUUUUUUUUUUUU ulr t E !");
         const Outcome atOne = play(script, false);
         QVERIFY(atOne.score > 0 && atOne.score < 1000);
-        const Outcome scaled = play(script, false, ratio);
-        QCOMPARE(scaled.spoken, atOne.spoken);
-        QCOMPARE(scaled.places, atOne.places);
-        QCOMPARE(scaled.score, atOne.score);
+        const Outcome other = ratio == 0 ? play(script, true) : play(script, false, ratio);
+        QCOMPARE(other.spoken, atOne.spoken);
+        QCOMPARE(other.places, atOne.places);
+        QCOMPARE(other.score, atOne.score);
     }
 
-    // Another window takes the focus and gives it back. A carry by the keys does not depend on
+    // Another window takes the focus and gives it back (f). A carry by the keys does not depend on
     // the pointer and goes on; one by the mouse is ended, the part put back, and that is told.
     void focusLossEndsOnlyAMouseCarry_data()
     {
-        QTest::addColumn<bool>("byKeys");
-        QTest::newRow("by keys") << true;
-        QTest::newRow("by the mouse") << false;
+        carryColumns();
+        QTest::newRow("by keys") << "2 f D E t" << 1 << QPoint(496, 66)
+                                 << "左眉を持ちました|左眉を置きました"
+                                 << "";
+        QTest::newRow("by the mouse")
+            << "g f D E t" << -1 << QPoint() << "左眉を持ちました|左眉を置きました"
+            << "";
     }
-    void focusLossEndsOnlyAMouseCarry()
-    {
-        QFETCH(bool, byKeys);
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        f->model.startGame();
-        if (byKeys)
-            QTest::keyClick(keys, '2');
-        else
-            QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(carrying());
-        for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
-            QEvent focus(type);
-            QApplication::sendEvent(f->window.get(), &focus);
-        }
-        QCOMPARE(carrying(), byKeys);
-        QCOMPARE(f->spoken.last(), byKeys ? "左眉を持ちました" : "左眉を置きました");
-        QTest::keyClick(keys, Qt::Key_Down);
-        QTest::keyClick(keys, Qt::Key_Return);
-        QVERIFY(!carrying() && !QApplication::overrideCursor());
-        QCOMPARE(partPos(1), byKeys ? QPointF(465, 60) : QPointF(465, 55));
-        QCOMPARE(f->spoken.last(), "左眉を置きました");
-        f->spoken.clear();
-        f->model.hintTick();
-        QCOMPARE(f->spoken, QStringList());
-    }
+    void focusLossEndsOnlyAMouseCarry() { carryAsScripted(); }
 
     // Alt hands the keys to the menu bar during a carry too, and the carry waits for the menu.
     void altOpensTheMenusDuringAKeyCarry()
@@ -335,18 +341,10 @@ private slots:
         }
     }
 
-    // A carry by keys, as a player sees and hears it: digits take a part by its middle, L R U D
-    // move it 5 pixels (a count after the letter repeats it), E is Enter, X Escape; p, m and r are
-    // a mouse press, move and release over the left eye, t a hint tick, s a game stopped and a new
-    // one started. Where the moved part ends (its middle in play-area pixels), what is said after
-    // the start, and the pointer position shown.
+    // A carry by keys, as a player sees and hears it.
     void keysCarryWithinThePlayArea_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("part"); // the one that ends away from its start place, or -1
-        QTest::addColumn<QPoint>("middle");
-        QTest::addColumn<QString>("spoken");
-        QTest::addColumn<QString>("pointer"); // empty: never shown
+        carryColumns();
         // The point stops on the area's last column and row, where a drop still lands.
         QTest::newRow("right edge")
             << "5 R30 E" << 4 << QPoint(553, 282) << "鼻を持ちました|鼻を置きました"
@@ -374,79 +372,15 @@ private slots:
         QTest::newRow("mouse over a part")
             << "2 p m t r E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
             << "";
+        QTest::newRow("done clicked during a carry")
+            << "2 c D E" << 1 << QPoint(496, 66) << "左眉を持ちました|左眉を置きました"
+            << "";
+        QTest::newRow("part under the cover") << "v 5" << 4 << QPoint(116, 132) << ""
+                                              << "";
+        QTest::newRow("game over") << "o 2 p r" << -1 << QPoint() << ""
+                                   << "";
     }
-    void keysCarryWithinThePlayArea()
-    {
-        QFETCH(QString, script);
-        QFETCH(int, part);
-        QFETCH(QPoint, middle);
-        f->window->actions().start->trigger();
-        f->spoken.clear();
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        const QMap<QChar, Qt::Key> named{{u'L', Qt::Key_Left},   {u'R', Qt::Key_Right},
-                                         {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
-                                         {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape}};
-        for (const QString& step : script.split(u' ')) {
-            QWidget* eye = f->window->part(GirlA, 3);
-            if (step == u"p")
-                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
-            else if (step == u"m")
-                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
-            else if (step == u"r")
-                QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
-            else if (step == u"t")
-                f->model.hintTick();
-            else if (step == u"s")
-                f->window->actions().stop->trigger(), f->window->actions().start->trigger();
-            if (step[0].isLower())
-                continue;
-            const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));
-            for (int i = 0; i < qMax(1, step.mid(1).toInt()); ++i)
-                QTest::keyClick(keys, key);
-        }
-        QVERIFY(!QApplication::overrideCursor()); // nothing is still carried
-        for (int p = 0; p < kPartCount; ++p) {
-            const QSize size = kPartSizes[GirlA][p];
-            const QPoint start(kStartColumnLeft[GirlA], kStartColumnTop[p]);
-            const QPoint half(size.width() / 2, size.height() / 2);
-            QCOMPARE(partPos(p), QPointF(p == part ? middle - half : start));
-        }
-        QTEST(f->spoken.join(u'|'), "spoken");
-        const QString pointer =
-            f->window->pointerXLabel()->text() + u',' + f->window->pointerYLabel()->text();
-        QTEST(pointer == u"," ? QString() : pointer, "pointer");
-    }
-
-    // Keys play only during a game; while they carry a part the pointer stays hidden and mouse
-    // presses wait for the carry to end.
-    void keysCarryOnlyDuringAGame()
-    {
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        QTest::keyClick(keys, '2');
-        QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
-        QVERIFY(!carrying() && f->spoken.isEmpty());
-
-        f->model.startGame();
-        QTest::keyClick(keys, '2');
-        QVERIFY(QApplication::overrideCursor());
-        QTest::mouseClick(f->window->part(GirlA, 3), Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseClick(keys, Qt::LeftButton);
-        QCOMPARE(f->model.phase(), Phase::Running);
-        QCOMPARE(f->model.carriedPart(), 1);
-        QTest::keyClick(keys, Qt::Key_Down);
-        QTest::keyClick(keys, Qt::Key_Return);
-        QVERIFY(!carrying());
-        QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(partPos(1), QPointF(465, 60));
-        // A part under the cover is out of the keys' reach as of the pointer's.
-        f->putPart(GirlA, 4, 100, 100);
-        QTest::keyClick(keys, '5');
-        QVERIFY(!carrying());
-
-        f->window->actions().stop->trigger();
-        QTest::keyClick(keys, '2');
-        QVERIFY(!carrying());
-    }
+    void keysCarryWithinThePlayArea() { carryAsScripted(); }
 };
 
 GP_GUI_TEST_MAIN(TestDrag)

@@ -8,9 +8,7 @@
 // read without end, and a signal must still end it with the record saved. There the program runs
 // as a child of the test, so a hang costs a kill, not the test run.
 
-#include "app/main_controller.h"
 #include "app/session_end.h"
-#include "app/termination_signals.h"
 #include "app/window_services.h"
 #include "game_fixture.h"
 #include "media/cue_player.h"
@@ -18,13 +16,9 @@
 #include "media/sdl_audio_output.h"
 #include "records/check_value.h"
 #include "records/record_file.h"
-#include "records/record_store.h"
 #include "tests/support/gui_test_main.h"
-#include "tests/support/test_files.h"
 #include "ui/help_menu.h"
-#include "ui/main_window.h"
 #include "ui/new_record_dialog.h"
-#include "ui/status_frame.h"
 #include "ui/status_panel.h"
 
 #include <QAction>
@@ -38,8 +32,6 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSessionManager>
-#include <QStorageInfo>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -47,7 +39,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -116,6 +107,56 @@ std::tuple<ino_t, mode_t, off_t> nodeAt(const QString& path)
 class TestSession : public QObject
 {
     Q_OBJECT
+
+    // Runs the test as the program, on the given folders, to its end: by its own quit, or by
+    // SIGTERM once it waits. A hang costs a kill, not the test run.
+    void runProgramAsChild(const QString& program, const QString& home, bool quit,
+                           const std::function<void()>& beforeExec, QString& errors)
+    {
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("GP_FILE_PLACES_PROGRAM", program);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("HOME", home);
+        env.insert("XDG_CONFIG_HOME", home + "/config");
+        env.insert("XDG_CACHE_HOME", home + "/cache");
+        // The cue files are still read; no device means no waiting for them to sound.
+        env.insert("SDL_AUDIODRIVER", "gp-no-such-driver");
+        if (quit)
+            env.insert("GP_FILE_PLACES_QUIT", "1");
+        game.setProcessEnvironment(env);
+        if (beforeExec)
+            game.setChildProcessModifier(beforeExec);
+        game.start(QCoreApplication::applicationFilePath(), {});
+        if (!quit) {
+            QDeadlineTimer watchdog(kWatchdogMs);
+            QByteArray out;
+            while (!out.contains("ready") && game.waitForReadyRead(int(watchdog.remainingTime())))
+                out += game.readAllStandardOutput();
+            QVERIFY2(out.contains("ready"),
+                     "held up before the game got going: " + game.readAllStandardError());
+            QVERIFY(::kill(pid_t(game.processId()), SIGTERM) == 0);
+        }
+        QVERIFY2(game.waitForFinished(kWatchdogMs), "the game did not end");
+        errors = QString::fromUtf8(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(game.exitCode() == 0, qPrintable(errors));
+    }
+
+    // Ends the program as the player, a signal, the session manager or the lost display does.
+    static void endBy(GameFixture& f, const QString& way)
+    {
+        if (way == "menu")
+            f.window->actions().quit->trigger();
+        else if (way == "session manager")
+            emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
+        else if (way == "display lost")
+            f.controller->saveOnExit();
+        else if (way.endsWith("later"))
+            QTimer::singleShot(1200, [] { ::raise(SIGTERM); });
+        else
+            ::raise(way == "SIGHUP" ? SIGHUP : way == "SIGINT" ? SIGINT : SIGTERM);
+    }
 
 private slots:
     void startUpShowsATamperedRecordButRefusesIt()
@@ -186,16 +227,10 @@ private slots:
         f.holdRecord(QStringLiteral("はなこ"), 777);
         f.answers = {ok};
         const bool asked = way == "menu" || way == "close box";
-        if (way == "menu")
-            f.window->actions().quit->trigger();
-        else if (way == "close box")
+        if (way == "close box")
             QCOMPARE(f.window->close(), ok);
-        else if (way == "session manager")
-            emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
-        else if (way.endsWith("later"))
-            QTimer::singleShot(1200, [] { ::raise(SIGTERM); });
         else
-            QVERIFY(::raise(way == "SIGHUP" ? SIGHUP : way == "SIGINT" ? SIGINT : SIGTERM) == 0);
+            endBy(f, way);
         QTRY_COMPARE_WITH_TIMEOUT(f.programEnds, ok ? 1 : 0, 3000);
         QCOMPARE(f.messages,
                  asked ? QStringList{QStringLiteral("GAL PORTRAITを終了します。|confirmation")}
@@ -227,27 +262,20 @@ private slots:
         if (way != "menu")
             QTest::ignoreMessage(QtWarningMsg,
                                  QRegularExpression('^' + QRegularExpression::escape(failed)));
-        if (way == "menu")
-            f.window->actions().quit->trigger();
-        else if (way == "SIGTERM")
-            QVERIFY(::raise(SIGTERM) == 0);
-        else if (way == "session manager")
-            emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
-        else
-            f.controller->saveOnExit();
+        endBy(f, way);
         QTRY_COMPARE(f.programEnds, way == "display lost" ? 0 : 1);
         QCOMPARE(f.messages.filter(failed).size(), way == "menu" ? 1 : 0);
     }
 
     void nameBeingTypedIsKept_data()
     {
-        QTest::addColumn<bool>("displayLost"); // the process exits where it stands; no signal
-        QTest::newRow("SIGTERM") << false;
-        QTest::newRow("display lost") << true;
+        QTest::addColumn<QString>("way");
+        QTest::newRow("SIGTERM") << "SIGTERM";
+        QTest::newRow("display lost") << "display lost"; // the process exits where it stands
     }
     void nameBeingTypedIsKept()
     {
-        QFETCH(bool, displayLost);
+        QFETCH(QString, way);
         GameFixture f;
         endProgramWithSession(*f.controller);
         // A perfect game beats the record, and the name entry stays open.
@@ -262,16 +290,12 @@ private slots:
         QVERIFY(entry);
         NewRecordDialog& dialog = *entry;
         dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
-        if (displayLost) {
-            f.controller->saveOnExit();
-        } else {
-            QVERIFY(::raise(SIGTERM) == 0);
-            QTRY_COMPARE(f.programEnds, 1);
-        }
+        endBy(f, way);
+        QTRY_COMPARE(f.programEnds, int(way == "SIGTERM"));
         QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
         QCOMPARE(f.savedRecord().score, 1000);
         // Without a display, no window is touched.
-        QCOMPARE(dialog.isVisible(), displayLost);
+        QCOMPARE(dialog.isVisible(), way == "display lost");
     }
 
     void unreadableFileIsNeverReplaced()
@@ -350,37 +374,14 @@ private slots:
             QCOMPARE(disk.f_bavail, left);
         }
 
-        QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("GP_FILE_PLACES_PROGRAM", GP_PROGRAM_DIR);
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("HOME", dir.path());
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("XDG_CACHE_HOME", dir.filePath("cache"));
-        env.insert("SDL_AUDIODRIVER", "gp-no-such-driver");
-        if (quit)
-            env.insert("GP_FILE_PLACES_QUIT", "1");
-        game.setProcessEnvironment(env);
-        if (!ownDisk)
-            game.setChildProcessModifier([] {
+        QString errors;
+        runProgramAsChild(GP_PROGRAM_DIR, dir.path(), quit, ownDisk ? std::function<void()>() : [] {
                 std::signal(SIGXFSZ, SIG_IGN); // the program's own choice, kept through exec
                 const rlimit oneKiB{1024, 1024};
                 ::setrlimit(RLIMIT_FSIZE, &oneKiB);
-            });
-        game.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(game.waitForStarted(kWatchdogMs));
-        if (!quit) {
-            QDeadlineTimer watchdog(kWatchdogMs);
-            QByteArray out;
-            while (!out.contains("ready") && game.waitForReadyRead(int(watchdog.remainingTime())))
-                out += game.readAllStandardOutput();
-            QVERIFY2(out.contains("ready"), game.readAllStandardError().constData());
-            QVERIFY(::kill(pid_t(game.processId()), SIGTERM) == 0);
-        }
-        QVERIFY2(game.waitForFinished(kWatchdogMs), "the game did not end");
-        const QString errors = QString::fromUtf8(game.readAllStandardError());
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
+            }, errors);
+        if (QTest::currentTestFailed())
+            return;
 
         QCOMPARE(readBytes(record), old);
         QStringList left =
@@ -438,28 +439,10 @@ private slots:
             before << nodeAt(path);
         }
 
-        QProcess game; // killed when it goes, should it hang
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("GP_FILE_PLACES_PROGRAM", program);
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("HOME", dir.path());
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("XDG_CACHE_HOME", cache);
-        // The cue files are still read; no device means no waiting for them to sound.
-        env.insert("SDL_AUDIODRIVER", "gp-no-such-driver");
-        game.setProcessEnvironment(env);
-        game.start(QCoreApplication::applicationFilePath(), {});
-        QDeadlineTimer watchdog(kWatchdogMs);
-        QByteArray out;
-        while (!out.contains("ready") && game.waitForReadyRead(int(watchdog.remainingTime())))
-            out += game.readAllStandardOutput();
-        QVERIFY2(out.contains("ready"),
-                 "held up before the game got going: " + game.readAllStandardError());
-        QVERIFY(::kill(pid_t(game.processId()), SIGTERM) == 0);
-        QVERIFY2(game.waitForFinished(kWatchdogMs), "the signal did not end it");
-        const QString errors = QString::fromUtf8(game.readAllStandardError());
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(game.exitCode() == 0, qPrintable(errors));
+        QString errors;
+        runProgramAsChild(program, dir.path(), false, {}, errors);
+        if (QTest::currentTestFailed())
+            return;
 
         for (qsizetype i = 0; i < paths.size(); ++i) {
             QVERIFY2(nodeAt(paths[i]) == before[i], qPrintable(paths[i]));
