@@ -2,11 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Start-up and every way the program ends: the exit command, the session manager, termination
-// signals and the loss of the display, with the record shown, saved or kept as it was. And
-// something other than a plain file at each place the program opens: it must neither block nor
-// read without end, and a signal must still end it with the record saved. There the program runs
-// as a child of the test, so a hang costs a kill, not the test run.
+// Start-up and every way the program ends, with the record shown, saved or kept as it was; and
+// the program, run as a child, with something other than a plain file at each place it opens.
 
 #include "app/session_end.h"
 #include "app/window_services.h"
@@ -108,8 +105,8 @@ class TestSession : public QObject
 {
     Q_OBJECT
 
-    // Runs the test as the program, on the given folders, to its end: by its own quit, or by
-    // SIGTERM once it waits. A hang costs a kill, not the test run.
+    // Runs the test as the program to its end, by its own quit or by SIGTERM once it waits: a hang
+    // costs a kill, not the test run.
     void runProgramAsChild(const QString& program, const QString& home, bool quit,
                            const std::function<void()>& beforeExec, QString& errors)
     {
@@ -288,14 +285,13 @@ private slots:
         f.placeParts(GirlA);
         f.window->statusFrame()->doneButton()->click();
         QVERIFY(entry);
-        NewRecordDialog& dialog = *entry;
-        dialog.findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
+        entry->findChild<QLineEdit*>()->setText(QStringLiteral("Hana"));
         endBy(f, way);
         QTRY_COMPARE(f.programEnds, int(way == "SIGTERM"));
         QCOMPARE(f.savedRecord().holder, QStringLiteral("Hana"));
         QCOMPARE(f.savedRecord().score, 1000);
         // Without a display, no window is touched.
-        QCOMPARE(dialog.isVisible(), way == "display lost");
+        QCOMPARE(entry->isVisible(), way == "display lost");
     }
 
     void unreadableFileIsNeverReplaced()
@@ -309,8 +305,7 @@ private slots:
 
         f.holdRecord(QStringLiteral("Todo"), 999);
         f.window->actions().quit->trigger();
-        QCOMPARE(f.messages.size(), 3);
-        QCOMPARE(f.messages[2],
+        QCOMPARE(f.messages.last(),
                  saveFailedMessage(f.recordFile(),
                                    QStringLiteral("記録のファイルを読むことができません。")) +
                      "|warning");
