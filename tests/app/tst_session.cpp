@@ -196,18 +196,14 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("ok"); // the answer to the question
-        QTest::newRow("menu, OK") << "menu" << true;
-        QTest::newRow("menu, Cancel") << "menu" << false;
-        QTest::newRow("close box, OK") << "close box" << true;
-        QTest::newRow("close box, Cancel") << "close box" << false;
-        QTest::newRow("SIGTERM") << "SIGTERM" << true;
-        QTest::newRow("SIGTERM, no descriptor to spare") << "SIGTERM, no descriptor" << true;
-        // Found by the timer that stands in for the pipe at one of its later looks.
-        QTest::newRow("SIGTERM later, no descriptor to spare")
-            << "SIGTERM, no descriptor, later" << true;
-        QTest::newRow("SIGHUP") << "SIGHUP" << true;
-        QTest::newRow("SIGINT") << "SIGINT" << true;
-        QTest::newRow("session manager") << "session manager" << true;
+        for (const char* way : {"menu", "close box"})
+            for (bool ok : {true, false})
+                QTest::addRow("%s, %s", way, ok ? "OK" : "Cancel") << QString(way) << ok;
+        // "later": found by the timer that stands in for the pipe at one of its later looks.
+        for (const char* way :
+             {"SIGTERM", "SIGTERM, no descriptor", "SIGTERM, no descriptor, later", "SIGHUP",
+              "SIGINT", "session manager"})
+            QTest::newRow(way) << QString(way) << true;
     }
     void everyEndSavesTheRecord()
     {
@@ -244,10 +240,8 @@ private slots:
     void failedSaveAtTheEndIsToldOnlyToThePlayerWhoAsked_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("menu") << "menu";
-        QTest::newRow("SIGTERM") << "SIGTERM";
-        QTest::newRow("session manager") << "session manager";
-        QTest::newRow("display lost") << "display lost";
+        for (const char* way : {"menu", "SIGTERM", "session manager", "display lost"})
+            QTest::newRow(way) << QString(way);
     }
     void failedSaveAtTheEndIsToldOnlyToThePlayerWhoAsked()
     {
@@ -267,8 +261,8 @@ private slots:
     void nameBeingTypedIsKept_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("SIGTERM") << "SIGTERM";
-        QTest::newRow("display lost") << "display lost"; // the process exits where it stands
+        for (const char* way : {"SIGTERM", "display lost"}) // the latter exits where it stands
+            QTest::newRow(way) << QString(way);
     }
     void nameBeingTypedIsKept()
     {
