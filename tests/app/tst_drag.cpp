@@ -65,7 +65,8 @@ class TestDrag : public QObject
     // drops it, X drops it back on itself. Always: ! is the done button's key, t a hint tick, c a
     // click on the done button, ep, em and er a mouse press, move and release over the left eye,
     // g a mouse press on the left eyebrow, a the menus opened by Alt, f the focus lost and back, v
-    // the nose laid under the cover, o the game stopped, s a new one started.
+    // the nose laid under the cover, o the game stopped, s a new one started; "hidden" checks
+    // that the pointer is.
     void play(const QString& script, double ratio = 0) // 0: by keys
     {
         QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
@@ -96,6 +97,8 @@ class TestDrag : public QObject
                 QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
             else if (step == u"a")
                 altIntoTheFirstMenu();
+            else if (step == u"hidden")
+                QVERIFY2(QApplication::overrideCursor(), "the pointer shows during a carry");
             else if (step == u"v")
                 f->putPart(GirlA, 4, 100, 100);
             else if (step == u"f")
@@ -364,7 +367,7 @@ private slots:
             << "2 ep em t er E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
             << "";
         QTest::newRow("done clicked during a carry")
-            << "2 c D E" << 1 << QPoint(496, 66) << "左眉を持ちました|左眉を置きました"
+            << "2 hidden c D E" << 1 << QPoint(496, 66) << "左眉を持ちました|左眉を置きました"
             << "";
         QTest::newRow("part under the cover") << "v 5" << 4 << QPoint(116, 132) << ""
                                               << "";

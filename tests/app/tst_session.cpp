@@ -299,7 +299,8 @@ private slots:
 
         f.holdRecord(QStringLiteral("Todo"), 999);
         f.window->actions().quit->trigger();
-        QCOMPARE(f.messages.last(),
+        QCOMPARE(f.messages.size(), 3);
+        QCOMPARE(f.messages[2],
                  saveFailedMessage(f.recordFile(),
                                    QStringLiteral("記録のファイルを読むことができません。")) +
                      "|warning");
