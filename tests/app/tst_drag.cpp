@@ -5,9 +5,7 @@
 #include "base/rounding.h"
 #include "game_fixture.h"
 #include "tests/support/gui_test_main.h"
-#include "ui/part_dragger.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>

@@ -6,7 +6,6 @@
 #include "game/scoring.h"
 #include "game_fixture.h"
 #include "tests/support/gui_test_main.h"
-#include "ui/backdrop.h"
 #include "ui/status_panel.h"
 
 #include <QAction>

@@ -11,8 +11,6 @@
 
 #include <QTest>
 
-#include <array>
-
 using namespace gp;
 
 namespace {
