@@ -155,6 +155,50 @@ class TestSession : public QObject
             ::raise(way == "SIGHUP" ? SIGHUP : way == "SIGINT" ? SIGINT : SIGTERM);
     }
 
+    static void endColumns()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("ok");    // the answer to the question
+        QTest::addColumn<bool>("fails"); // the save
+    }
+    // A game ended as the row says: what the player is told, and what is saved.
+    void endAGame()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, ok);
+        QFETCH(bool, fails);
+        GameFixture f;
+        rlimit files{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &files) == 0);
+        const rlimit none{0, files.rlim_max};
+        QVERIFY(!way.contains("no descriptor") || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
+        endProgramWithSession(*f.controller);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
+        f.model.startGame();
+        f.holdRecord(QStringLiteral("はなこ"), 777);
+        f.answers = {ok};
+        // No save gets past a folder where the lock goes.
+        QVERIFY(!fails || QDir().mkdir(recordLockPath(f.recordFile())));
+        const QString failed = saveFailedMessage(f.recordFile());
+        if (fails && way != "menu")
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression('^' + QRegularExpression::escape(failed)));
+        const bool asked = way == "menu" || way == "close box";
+        if (way == "close box")
+            QCOMPARE(f.window->close(), ok);
+        else
+            endBy(f, way);
+        QTRY_COMPARE_WITH_TIMEOUT(f.programEnds, ok && way != "display lost" ? 1 : 0, 3000);
+        QCOMPARE(f.messages.size(), int(asked) + int(asked && fails));
+        QVERIFY(!asked || f.messages[0] == "GAL PORTRAITを終了します。|confirmation");
+        QCOMPARE(f.messages.filter(failed).size(), int(asked && fails));
+        // The question itself does not end the game.
+        QVERIFY(!asked || f.model.phase() == Phase::Running);
+        const Record saved = f.savedRecord();
+        QCOMPARE(saved.holder, ok && !fails ? "はなこ" : "Todo");
+        QVERIFY(!ok || fails || (saved.score == 777 && saved.checkValue == checkValue(saved)));
+    }
+
 private slots:
     void startUpShowsATamperedRecordButRefusesIt()
     {
@@ -194,69 +238,27 @@ private slots:
     // record is saved, even with no file descriptor to spare for the signal's pipe.
     void everyEndSavesTheRecord_data()
     {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("ok"); // the answer to the question
+        endColumns();
         for (const char* way : {"menu", "close box"})
             for (bool ok : {true, false})
-                QTest::addRow("%s, %s", way, ok ? "OK" : "Cancel") << QString(way) << ok;
+                QTest::addRow("%s, %s", way, ok ? "OK" : "Cancel") << QString(way) << ok << false;
         // "later": found by the timer that stands in for the pipe at one of its later looks.
         for (const char* way :
              {"SIGTERM", "SIGTERM, no descriptor", "SIGTERM, no descriptor, later", "SIGHUP",
               "SIGINT", "session manager"})
-            QTest::newRow(way) << QString(way) << true;
+            QTest::newRow(way) << QString(way) << true << false;
     }
-    void everyEndSavesTheRecord()
-    {
-        QFETCH(QString, way);
-        QFETCH(bool, ok);
-        GameFixture f;
-        rlimit files{};
-        QVERIFY(::getrlimit(RLIMIT_NOFILE, &files) == 0);
-        const rlimit none{0, files.rlim_max};
-        QVERIFY(!way.contains("no descriptor") || ::setrlimit(RLIMIT_NOFILE, &none) == 0);
-        endProgramWithSession(*f.controller);
-        QVERIFY(::setrlimit(RLIMIT_NOFILE, &files) == 0);
-        f.model.startGame();
-        f.holdRecord(QStringLiteral("はなこ"), 777);
-        f.answers = {ok};
-        const bool asked = way == "menu" || way == "close box";
-        if (way == "close box")
-            QCOMPARE(f.window->close(), ok);
-        else
-            endBy(f, way);
-        QTRY_COMPARE_WITH_TIMEOUT(f.programEnds, ok ? 1 : 0, 3000);
-        QCOMPARE(f.messages,
-                 asked ? QStringList{QStringLiteral("GAL PORTRAITを終了します。|confirmation")}
-                       : QStringList());
-        // The question itself does not end the game.
-        QVERIFY(!asked || f.model.phase() == Phase::Running);
-        const Record saved = f.savedRecord();
-        QCOMPARE(saved.holder, ok ? "はなこ" : "Todo");
-        QVERIFY(!ok || (saved.score == 777 && saved.checkValue == checkValue(saved)));
-    }
+    void everyEndSavesTheRecord() { endAGame(); }
 
     // With nobody there to answer, a save that fails at the end leaves a line in the log and no
     // box, which would hold the ending program up; asked through the menu, the player is told.
     void failedSaveAtTheEndIsToldOnlyToThePlayerWhoAsked_data()
     {
-        QTest::addColumn<QString>("way");
+        endColumns();
         for (const char* way : {"menu", "SIGTERM", "session manager", "display lost"})
-            QTest::newRow(way) << QString(way);
+            QTest::newRow(way) << QString(way) << true << true;
     }
-    void failedSaveAtTheEndIsToldOnlyToThePlayerWhoAsked()
-    {
-        QFETCH(QString, way);
-        GameFixture f;
-        endProgramWithSession(*f.controller);
-        QVERIFY(QDir().mkdir(recordLockPath(f.recordFile()))); // no save gets past a folder
-        const QString failed = saveFailedMessage(f.recordFile());
-        if (way != "menu")
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression('^' + QRegularExpression::escape(failed)));
-        endBy(f, way);
-        QTRY_COMPARE(f.programEnds, way == "display lost" ? 0 : 1);
-        QCOMPARE(f.messages.filter(failed).size(), way == "menu" ? 1 : 0);
-    }
+    void failedSaveAtTheEndIsToldOnlyToThePlayerWhoAsked() { endAGame(); }
 
     void nameBeingTypedIsKept_data()
     {
