@@ -24,14 +24,9 @@
 #include <functional>
 #include <memory>
 
-struct FakeClock
-{
-    double now = 5000.25;
-};
-
 struct GameFixture : gp::GameServices
 {
-    FakeClock clock;
+    double now = 5000.25; // the clock, wound by hand
     QStringList cues;
     QStringList messages;
     bool coversOnAtMessage = false;
@@ -58,11 +53,12 @@ struct GameFixture : gp::GameServices
             loaded = controller->startUp();
     }
 
-    double seconds() const override { return clock.now; }
+    double seconds() const override { return now; }
     void playCue(const QString& cue) override { cues << cue; }
     bool showMessage(gp::MessageKind kind, const QString& text) override
     {
-        messages << text + QLatin1Char('|') + kindName(kind);
+        const char* kinds[] = {"confirmation", "information", "warning", "critical", "plain"};
+        messages << text + QLatin1Char('|') + QLatin1String(kinds[int(kind)]);
         coversOnAtMessage = window->cover(gp::GirlA)->isVisible();
         return answers.isEmpty() || answers.takeFirst();
     }
@@ -74,12 +70,6 @@ struct GameFixture : gp::GameServices
     }
     bool modalWindowOpen() const override { return QApplication::activeModalWidget() != nullptr; }
 
-    static QString kindName(gp::MessageKind kind)
-    {
-        const char* names[] = {"confirmation", "information", "warning", "critical", "plain"};
-        return QLatin1String(names[int(kind)]);
-    }
-
     QString recordFile() const { return dir.filePath(QStringLiteral("YRM.ini")); }
     gp::Record savedRecord() const { return loadRecord(recordFile()); }
     bool loaded = false;
@@ -87,7 +77,7 @@ struct GameFixture : gp::GameServices
     // Moves the clock on and lets the waiting game run its pass.
     void advanceTo(double secondsAfterStart, double startedAt)
     {
-        clock.now = startedAt + secondsAfterStart;
+        now = startedAt + secondsAfterStart;
         model.pass();
     }
 

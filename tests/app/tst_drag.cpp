@@ -5,9 +5,7 @@
 #include "base/rounding.h"
 #include "game_fixture.h"
 #include "tests/support/gui_test_main.h"
-#include "ui/part_dragger.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -24,8 +22,6 @@ class TestDrag : public QObject
     Q_OBJECT
 
     std::unique_ptr<GameFixture> f;
-    GameModel& drag() { return f->model; }
-    QPointF nosePos() const { return partPos(4); }
     // Where the model keeps girl A's part; the window shows it at the nearest whole pixel.
     QPointF partPos(int part) const
     {
@@ -35,14 +31,6 @@ class TestDrag : public QObject
                                                             : QPointF(-1e6, -1e6);
     }
     bool carrying() const { return f->model.carriedPart() >= 0; }
-
-    struct Outcome
-    {
-        QStringList spoken;
-        QList<QPointF> places;
-        int score;
-        bool operator==(const Outcome&) const = default;
-    };
 
     // A pointer event at a window point as a screen of the given device pixel ratio reports it:
     // the last device pixel of that logical pixel, in logical pixels with its fraction. It goes
@@ -54,72 +42,147 @@ class TestDrag : public QObject
             return (std::ceil((logical + 1) * ratio) - 1) / ratio;
         };
         const QPointF point(lastDevicePixel(windowPoint.x()), lastDevicePixel(windowPoint.y()));
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, point - QPointF(grabbed->mapTo(window, QPoint())),
-                          window->mapToGlobal(point), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent event(
+            type, point - QPointF(grabbed->mapTo(window, QPoint())), window->mapToGlobal(point),
+            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(grabbed, &event);
     }
 
-    // Plays a game of girl A by keys or by the mouse: a digit takes that part at its middle,
-    // L R U D move 5 pixels, l r u d 1 pixel, h reports where the part is held, t is a tick,
-    // E drops, X drops the part back on itself, ! ends the game with the done button. The mouse
-    // points as on a screen of the given device pixel ratio.
-    Outcome play(const QString& script, bool byKeyboard, double ratio = 1)
+    // Plays girl A's game by a script of steps, each a letter and a count that repeats it. By
+    // keys, or by the mouse as on a screen of the given device pixel ratio: a digit takes that
+    // part by its middle, L R U D move it 5 pixels, l r u d 1 pixel, h reports where it is held, E
+    // drops it, X drops it back on itself. Always: ! is the done button's key, t a hint tick, c a
+    // click on the done button, ep, em and er a mouse press, move and release over the left eye,
+    // g a mouse press on the left eyebrow, a the menus opened by Alt, f the focus lost and back, v
+    // the nose laid under the cover, o the game stopped, s a new one started; "hidden" checks
+    // that the pointer is.
+    void play(const QString& script, double ratio = 0) // 0: by keys
+    {
+        QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
+        QWidget* window = f->window.get();
+        QWidget* area = f->window->playArea(GirlA);
+        QWidget* eye = f->window->part(GirlA, 3);
+        const QMap<QChar, Qt::Key> named{{u'L', Qt::Key_Left},   {u'R', Qt::Key_Right},
+                                         {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
+                                         {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape},
+                                         {u'!', Qt::Key_Space}};
+        const QString moving = QStringLiteral("LRUDlrudh");
+        const QPoint moves[] = {{-5, 0}, {5, 0},  {0, -5}, {0, 5}, {-1, 0},
+                                {1, 0},  {0, -1}, {0, 1},  {0, 0}};
+        Sprite* held = nullptr;
+        QPoint grab, at; // at: play-area pixels
+        for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"ep")
+                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"em")
+                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
+            else if (step == u"er")
+                QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
+            else if (step == u"t")
+                f->model.hintTick();
+            else if (step == u"c")
+                QTest::mouseClick(keys, Qt::LeftButton);
+            else if (step == u"g")
+                QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
+            else if (step == u"a")
+                altIntoTheFirstMenu();
+            else if (step == u"hidden")
+                QVERIFY2(QApplication::overrideCursor(), "the pointer shows during a carry");
+            else if (step == u"v")
+                f->putPart(GirlA, 4, 100, 100);
+            else if (step == u"f")
+                for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+                    QEvent focus(type);
+                    QApplication::sendEvent(window, &focus);
+                }
+            if (step == u"s" || step == u"o")
+                f->window->actions().stop->trigger();
+            if (step == u"s")
+                f->window->actions().start->trigger();
+            const QChar c = step[0];
+            if (c.isLower() && !moving.contains(c))
+                continue;
+            for (int n = 0; n < qMax(1, step.mid(1).toInt()); ++n) {
+                if (c.isDigit()) {
+                    held = f->window->part(GirlA, c.digitValue() - 1);
+                    grab = {held->width() / 2, held->height() / 2};
+                    at = held->pos() + grab;
+                } else if (moving.contains(c)) {
+                    at += moves[moving.indexOf(c)];
+                }
+                if (ratio == 0 || c == u'!')
+                    QTest::keyClick(keys, named.value(c.toUpper(), Qt::Key(c.toUpper().unicode())),
+                                    c.isLower() && c != u'h' ? Qt::ShiftModifier : Qt::NoModifier);
+                else if (c.isDigit() || c == u'X')
+                    sendPointer(c == u'X' ? QEvent::MouseButtonRelease : QEvent::MouseButtonPress,
+                                held, held->mapTo(window, grab), ratio);
+                else
+                    sendPointer(c == u'E' ? QEvent::MouseButtonRelease : QEvent::MouseMove, held,
+                                area->mapTo(window, at), ratio);
+            }
+        }
+    }
+
+    // Alt, down into the first menu and out again.
+    void altIntoTheFirstMenu()
+    {
+        auto* bar = f->window->menuBar();
+        QTest::keyClick(f->window->statusFrame()->doneButton(), Qt::Key_Alt, Qt::AltModifier);
+        QTRY_VERIFY(bar->hasFocus());
+        QTest::keyClick(bar, Qt::Key_Down);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY2(menu, "no menu open");
+        QCOMPARE(menu, bar->actions().first()->menu());
+        menu->close();
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_VERIFY(!bar->hasFocus());
+    }
+
+    // A new game played by a script: what is said, where the parts end and the score.
+    QString outcome(const QString& script, double ratio)
     {
         f = std::make_unique<GameFixture>();
         f->holdRecord(QStringLiteral("Todo"), -1);
         f->model.startGame();
-        QWidget* keys = f->window->statusFrame()->doneButton(); // keys reach the focus widget
-        QWidget* area = f->window->playArea(GirlA);
-        Sprite* held = nullptr;
-        QPoint grab;
-        QPoint at; // play-area pixels
-        const QString keyed = QStringLiteral("LRUDlrudhEX!");
-        const Qt::Key key[] = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
-                               Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
-                               Qt::Key_H,    Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space};
-        const QPoint moves[] = {{-5, 0}, {5, 0},  {0, -5}, {0, 5}, {-1, 0},
-                                {1, 0},  {0, -1}, {0, 1},  {0, 0}};
-        for (QChar c : script) {
-            const int i = int(keyed.indexOf(c));
-            if (c == u't')
-                f->model.hintTick();
-            if (c == u't' || c == u' ')
-                continue;
-            if (c.isDigit()) {
-                held = f->window->part(GirlA, c.digitValue() - 1);
-                grab = {held->width() / 2, held->height() / 2};
-                at = held->pos() + grab;
-            } else if (i < 9) {
-                at += moves[i];
-            }
-            QWidget* window = f->window.get();
-            if (byKeyboard || c == u'!')
-                QTest::keyClick(keys, c.isDigit() ? Qt::Key(c.unicode()) : key[i],
-                                i >= 4 && i < 8 ? Qt::ShiftModifier : Qt::NoModifier);
-            else if (ratio != 1 && c.isDigit())
-                sendPointer(QEvent::MouseButtonPress, held, held->mapTo(window, grab), ratio);
-            else if (ratio != 1 && c == u'X')
-                sendPointer(QEvent::MouseButtonRelease, held, held->mapTo(window, grab), ratio);
-            else if (ratio != 1)
-                sendPointer(c == u'E' ? QEvent::MouseButtonRelease : QEvent::MouseMove, held,
-                            area->mapTo(window, at), ratio);
-            else if (c.isDigit())
-                QTest::mousePress(held, Qt::LeftButton, {}, grab);
-            else if (c == u'E')
-                QTest::mouseRelease(area, Qt::LeftButton, {}, at);
-            else if (c == u'X')
-                QTest::mouseRelease(held, Qt::LeftButton, {}, grab);
-            else
-                QTest::mouseMove(area, at);
-        }
+        play(script, ratio);
         QCoreApplication::processEvents(); // the new-record prompt waits for its dialog
-        Outcome outcome{f->spoken, {}, f->model.score()};
+        QString outcome =
+            f->spoken.join(u'|') + QStringLiteral("\nscore %1:").arg(f->model.score());
         for (int part = 0; part < kPartCount; ++part)
-            outcome.places << partPos(part);
+            outcome += QStringLiteral(" %1,%2").arg(partPos(part).x()).arg(partPos(part).y());
         return outcome;
+    }
+
+    // A script played from a game's start: where the moved part ends (its middle in play-area
+    // pixels), what is said after the start, and the pointer position shown.
+    static void carryColumns()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("part"); // the one that ends away from its start place, or -1
+        QTest::addColumn<QPoint>("middle");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("pointer"); // empty: never shown
+    }
+    void carryAsScripted()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, part);
+        QFETCH(QPoint, middle);
+        f->window->actions().start->trigger();
+        f->spoken.clear();
+        play(script);
+        QVERIFY(!QApplication::overrideCursor()); // nothing is still carried
+        for (int p = 0; p < kPartCount; ++p) {
+            const QSize size = kPartSizes[GirlA][p];
+            const QPoint start(kStartColumnLeft[GirlA], kStartColumnTop[p]);
+            const QPoint half(size.width() / 2, size.height() / 2);
+            QCOMPARE(partPos(p), QPointF(p == part ? middle - half : start));
+        }
+        QTEST(f->spoken.join(u'|'), "spoken");
+        const QString pointer =
+            f->window->pointerXLabel()->text() + u',' + f->window->pointerYLabel()->text();
+        QTEST(pointer == u"," ? QString() : pointer, "pointer");
     }
 
 private slots:
@@ -155,102 +218,71 @@ private slots:
         QFETCH(int, onto);
         QFETCH(QPointF, at);
         f->model.startGame();
-        QVERIFY(drag().pressPart(GirlA, 4, 240, 480));
+        QVERIFY(f->model.pressPart(GirlA, 4, 240, 480));
         if (!playing)
             f->window->actions().stop->trigger();
         if (onto < 0)
-            drag().dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
+            f->model.dropOnPlayArea(GirlA, 4, float(at.x()), float(at.y()));
         else if (onto < kPartCount)
-            drag().dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
-        QTEST(nosePos(), "expected");
+            f->model.dropOnPart(GirlA, onto, float(at.x()), float(at.y()));
+        QTEST(partPos(4), "expected");
         QCOMPARE(carrying(), !playing || onto == kPartCount);
     }
 
     // The worked example through real mouse events: press on the nose, carry it over the cover,
-    // release there. The pointer is hidden while a part is carried, and comes back at the release,
-    // when the game ends or when the window loses the focus.
+    // release there. The pointer is hidden while a part is carried, and comes back at the release
+    // or when the game ends. In debug mode, for one game, there is no cover and the pointer stays,
+    // followed by an outline of the part that lies above where the cover would be.
+    void pointerHiddenOnlyWhileCarrying_data()
+    {
+        QTest::addColumn<bool>("debug");
+        QTest::newRow("playing") << false;
+        QTest::newRow("debug mode") << true;
+    }
     void pointerHiddenOnlyWhileCarrying()
     {
+        QFETCH(bool, debug);
+        if (debug)
+            f->model.requestDebugGame();
         f->model.startGame();
         QWidget* cover = f->window->cover(0);
+        QCOMPARE(cover->isVisible(), !debug);
+        cover->show();
         QTest::mousePress(f->window->part(GirlA, 4), Qt::LeftButton, {}, QPoint(16, 32));
-        QVERIFY(carrying() && QApplication::overrideCursor());
+        QVERIFY(carrying() && bool(QApplication::overrideCursor()) == !debug);
         QTest::mouseMove(cover, QPoint(100, 80));
         QCOMPARE(f->window->pointerXLabel()->text(), QStringLiteral("100"));
-        QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
-        QCOMPARE(nosePos(), QPointF(184, 118));
-        QVERIFY(!carrying() && !QApplication::overrideCursor());
-        // Under the cover now: the pointer finds the cover, not the nose.
-        QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
-
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor());
-        f->window->statusFrame()->doneButton()->click();
-        QVERIFY(!QApplication::overrideCursor());
-        f->model.startGame();
-        QTest::mousePress(f->window->part(GirlA, 2), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(QApplication::overrideCursor());
-        QEvent deactivate(QEvent::WindowDeactivate);
-        QApplication::sendEvent(f->window.get(), &deactivate);
-        QVERIFY(!QApplication::overrideCursor());
-    }
-
-    // Debug mode, for one game: no cover, the pointer stays and an outline of the part, above where
-    // the cover would be, follows it.
-    void debugModeShowsAnOutlineForOneGame()
-    {
-        f->model.requestDebugGame();
-        f->model.startGame();
-        QVERIFY(!f->window->cover(0)->isVisible());
-        f->window->cover(0)->show(); // make sure the outline lies above a shown cover
-        QTest::mousePress(f->window->part(GirlA, 5), Qt::LeftButton, {}, QPoint(4, 6));
-        QVERIFY(!QApplication::overrideCursor());
-        QTest::mouseMove(f->window->cover(0), QPoint(100, 90));
         QWidget* outline = nullptr;
         for (QWidget* w : f->window->playArea(0)->findChildren<QWidget*>())
             if (w->testAttribute(Qt::WA_TransparentForMouseEvents) && w->isVisible())
                 outline = w;
-        QVERIFY(outline);
-        QCOMPARE(outline->geometry(), QRect(96, 84, 32, 32));
+        QCOMPARE(outline != nullptr, debug);
         const auto siblings = f->window->playArea(0)->children();
-        QVERIFY(siblings.indexOf(outline) > siblings.indexOf(f->window->cover(0)));
-        QTest::mouseRelease(f->window->cover(0), Qt::LeftButton, {}, QPoint(100, 90));
-        QVERIFY(!outline->isVisible());
-        QCOMPARE(f->window->part(GirlA, 5)->pos(), QPoint(96, 84));
-        f->window->actions().stop->trigger();
+        QVERIFY(!debug || (outline->geometry() == QRect(84, 48, 32, 64) &&
+                           siblings.indexOf(outline) > siblings.indexOf(cover)));
+        QTest::mouseRelease(cover, Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(partPos(4), QPointF(184, 118));
+        QVERIFY(!carrying() && !QApplication::overrideCursor() &&
+                !(outline && outline->isVisible()));
+        // Under the cover now: the pointer finds the cover, not the nose.
+        QCOMPARE(f->window->playArea(0)->childAt(190, 130), cover);
+
+        QTest::mousePress(f->window->part(GirlA, 2), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(bool(QApplication::overrideCursor()), !debug);
+        f->window->statusFrame()->doneButton()->click();
+        QVERIFY(!QApplication::overrideCursor());
         f->model.startGame();
         QVERIFY(f->window->cover(0)->isVisible());
         QVERIFY(!f->window->part(GirlA, 0)->dragIcon().isNull());
     }
 
-    // The same moves by keys and by the mouse: the same reports, hints, drops and score.
-    void keysPlayAsTheMouseDoes()
-    {
-        const QString script = QStringLiteral(
-            "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t t t E "
-            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
-            "DDD l t h t d E 1 DDDDDDD t E !");
-        const Outcome byKeys = play(script, true);
-        const QString spoken = QStringLiteral(
-            "ゲーム開始 ！|鼻を持ちました|? ? ?|鼻の上|もっと右 右 ！|もっと下 下 ！|? ? ?|"
-            "鼻を置きました|口を持ちました|口を置きました|口を持ちました|鼻の上|もっと右 右 ！|"
-            "もっと下 下 ！|口を置きました|右眉を持ちました|左眉の上|右眉を置きました|"
-            "得点 0 点、Bad|記録更新です。0 点。名前を入力して Enter を押してください");
-        QCOMPARE(byKeys.spoken, spoken.split(u'|'));
-        // Nose and mouth on their targets; the right eyebrow dropped onto the left one.
-        QCOMPARE(
-            byKeys.places,
-            (QList<QPointF>{{465, 55}, {465, 55}, {465, 100}, {465, 175}, {202, 215}, {204, 271}}));
-        QCOMPARE(play(script, false), byKeys);
-    }
-
-    // On a screen that scales, a platform may report the pointer in fractions of a logical pixel
-    // (X11 under Qt 6.4 rounds them to whole ones itself). Pointing into the same logical
-    // pixels, the player hears the same hints, the parts land in the same places and the game
-    // scores the same as at a ratio of one.
+    // The same moves by keys, and by the mouse on a screen that scales, play as the mouse does at
+    // a ratio of one: the same hints, the same drops, the same score. Such a platform may report
+    // the pointer in fractions of a logical pixel (X11 under Qt 6.4 rounds them itself).
     void mousePlaysAlikeAtEveryRatio_data()
     {
         QTest::addColumn<double>("ratio");
+        QTest::newRow("by keys") << 0.0;
         for (double ratio : {1.25, 1.5, 1.75, 2.5})
             QTest::addRow("%g", ratio) << ratio;
     }
@@ -259,94 +291,42 @@ private slots:
         QFETCH(double, ratio);
         // Parts carried in long and in single-pixel steps, dropped on the play area, on the cover,
         // onto themselves and onto each other.
-        const QString script = QStringLiteral(
-            "5 t h t LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUU rr t d t E "
-            "6 X 6 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL UUUUUUUUUUUUUUUUUU t "
-            "DDD l t h t d E 1 DDDDDDD t E 3 LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL "
-            "UUUUUUUUUUUUUUUUU ulr t E !");
-        const Outcome atOne = play(script, false);
-        QVERIFY(atOne.score > 0 && atOne.score < 1000);
-        const Outcome scaled = play(script, false, ratio);
-        QCOMPARE(scaled.spoken, atOne.spoken);
-        QCOMPARE(scaled.places, atOne.places);
-        QCOMPARE(scaled.score, atOne.score);
+        const QString script = QStringLiteral("5 t h t L53 U7 r2 t d t E 6 X 6 L52 U18 t D3 l t h "
+                                              "t d E 1 D7 t E 3 L51 U17 u l r t E !");
+        const QString atOne = outcome(script, 1);
+        QVERIFY(f->model.score() > 0 && f->model.score() < 1000);
+        QCOMPARE(outcome(script, ratio), atOne);
     }
 
-    // Another window takes the focus and gives it back. A carry by the keys does not depend on
+    // Another window takes the focus and gives it back (f). A carry by the keys does not depend on
     // the pointer and goes on; one by the mouse is ended, the part put back, and that is told.
     void focusLossEndsOnlyAMouseCarry_data()
     {
-        QTest::addColumn<bool>("byKeys");
-        QTest::newRow("by keys") << true;
-        QTest::newRow("by the mouse") << false;
+        carryColumns();
+        QTest::newRow("by keys") << "2 f D E t" << 1 << QPoint(496, 66)
+                                 << "左眉を持ちました|左眉を置きました"
+                                 << "";
+        QTest::newRow("by the mouse")
+            << "g f D E t" << -1 << QPoint() << "左眉を持ちました|左眉を置きました"
+            << "";
     }
-    void focusLossEndsOnlyAMouseCarry()
-    {
-        QFETCH(bool, byKeys);
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        f->model.startGame();
-        if (byKeys)
-            QTest::keyClick(keys, '2');
-        else
-            QTest::mousePress(f->window->part(GirlA, 1), Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(carrying());
-        for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
-            QEvent focus(type);
-            QApplication::sendEvent(f->window.get(), &focus);
-        }
-        QCOMPARE(carrying(), byKeys);
-        QCOMPARE(f->spoken.last(), byKeys ? "左眉を持ちました" : "左眉を置きました");
-        QTest::keyClick(keys, Qt::Key_Down);
-        QTest::keyClick(keys, Qt::Key_Return);
-        QVERIFY(!carrying() && !QApplication::overrideCursor());
-        QCOMPARE(partPos(1), byKeys ? QPointF(465, 60) : QPointF(465, 55));
-        QCOMPARE(f->spoken.last(), "左眉を置きました");
-        f->spoken.clear();
-        f->model.hintTick();
-        QCOMPARE(f->spoken, QStringList());
-    }
+    void focusLossEndsOnlyAMouseCarry() { carryAsScripted(); }
 
-    // Alt hands the keys to the menu bar during a carry too, and the carry waits for the menu.
-    void altOpensTheMenusDuringAKeyCarry()
+    // Alt hands the keys to the menu bar during a carry too (a), and the carry waits for the menu;
+    // after it, Alt works at its first press as well.
+    void altOpensTheMenusDuringAKeyCarry_data()
     {
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        f->model.startGame();
-        QTest::keyClick(keys, '2');
-        for (int round = 0; round < 2; ++round) {
-            QTest::keyClick(keys, Qt::Key_Alt, Qt::AltModifier);
-            auto* bar = f->window->menuBar();
-            QTRY_VERIFY(bar->hasFocus());
-            const QPointF before = partPos(1);
-            QTest::keyClick(bar, Qt::Key_Down);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY2(menu, "no menu open");
-            QCOMPARE(menu, bar->actions().first()->menu());
-            QCOMPARE(partPos(1), before);
-            menu->close();
-            QTest::keyClick(bar, Qt::Key_Escape);
-            QTRY_VERIFY(!bar->hasFocus());
-            // The carry went on; after it, Alt works at its first press as well.
-            if (round == 0) {
-                QVERIFY(carrying());
-                QTest::keyClick(keys, Qt::Key_Down);
-                QTest::keyClick(keys, Qt::Key_Return);
-                QCOMPARE(partPos(1), QPointF(465, 60));
-            }
-        }
+        carryColumns();
+        QTest::newRow("carry") << "2 a D E a" << 1 << QPoint(496, 66)
+                               << "左眉を持ちました|左眉を置きました"
+                               << "";
     }
+    void altOpensTheMenusDuringAKeyCarry() { carryAsScripted(); }
 
-    // A carry by keys, as a player sees and hears it: digits take a part by its middle, L R U D
-    // move it 5 pixels (a count after the letter repeats it), E is Enter, X Escape; p, m and r are
-    // a mouse press, move and release over the left eye, t a hint tick, s a game stopped and a new
-    // one started. Where the moved part ends (its middle in play-area pixels), what is said after
-    // the start, and the pointer position shown.
+    // A carry by keys, as a player sees and hears it.
     void keysCarryWithinThePlayArea_data()
     {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("part"); // the one that ends away from its start place, or -1
-        QTest::addColumn<QPoint>("middle");
-        QTest::addColumn<QString>("spoken");
-        QTest::addColumn<QString>("pointer"); // empty: never shown
+        carryColumns();
         // The point stops on the area's last column and row, where a drop still lands.
         QTest::newRow("right edge")
             << "5 R30 E" << 4 << QPoint(553, 282) << "鼻を持ちました|鼻を置きました"
@@ -372,81 +352,17 @@ private slots:
             << "";
         // The mouse pressed, moved and let go over another part: none of it counts.
         QTest::newRow("mouse over a part")
-            << "2 p m t r E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
+            << "2 ep em t er E" << -1 << QPoint() << "左眉を持ちました|? ? ?|左眉を置きました"
             << "";
+        QTest::newRow("done clicked during a carry")
+            << "2 hidden c D E" << 1 << QPoint(496, 66) << "左眉を持ちました|左眉を置きました"
+            << "";
+        QTest::newRow("part under the cover") << "v 5" << 4 << QPoint(116, 132) << ""
+                                              << "";
+        QTest::newRow("game over") << "o 2 ep er" << -1 << QPoint() << ""
+                                   << "";
     }
-    void keysCarryWithinThePlayArea()
-    {
-        QFETCH(QString, script);
-        QFETCH(int, part);
-        QFETCH(QPoint, middle);
-        f->window->actions().start->trigger();
-        f->spoken.clear();
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        const QMap<QChar, Qt::Key> named{{u'L', Qt::Key_Left},   {u'R', Qt::Key_Right},
-                                         {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
-                                         {u'E', Qt::Key_Return}, {u'X', Qt::Key_Escape}};
-        for (const QString& step : script.split(u' ')) {
-            QWidget* eye = f->window->part(GirlA, 3);
-            if (step == u"p")
-                QTest::mousePress(eye, Qt::LeftButton, {}, eye->rect().center());
-            else if (step == u"m")
-                QTest::mouseMove(eye, eye->rect().center() + QPoint(1, 1));
-            else if (step == u"r")
-                QTest::mouseRelease(eye, Qt::LeftButton, {}, eye->rect().center());
-            else if (step == u"t")
-                f->model.hintTick();
-            else if (step == u"s")
-                f->window->actions().stop->trigger(), f->window->actions().start->trigger();
-            if (step[0].isLower())
-                continue;
-            const Qt::Key key = named.value(step[0], Qt::Key(step[0].unicode()));
-            for (int i = 0; i < qMax(1, step.mid(1).toInt()); ++i)
-                QTest::keyClick(keys, key);
-        }
-        QVERIFY(!QApplication::overrideCursor()); // nothing is still carried
-        for (int p = 0; p < kPartCount; ++p) {
-            const QSize size = kPartSizes[GirlA][p];
-            const QPoint start(kStartColumnLeft[GirlA], kStartColumnTop[p]);
-            const QPoint half(size.width() / 2, size.height() / 2);
-            QCOMPARE(partPos(p), QPointF(p == part ? middle - half : start));
-        }
-        QTEST(f->spoken.join(u'|'), "spoken");
-        const QString pointer =
-            f->window->pointerXLabel()->text() + u',' + f->window->pointerYLabel()->text();
-        QTEST(pointer == u"," ? QString() : pointer, "pointer");
-    }
-
-    // Keys play only during a game; while they carry a part the pointer stays hidden and mouse
-    // presses wait for the carry to end.
-    void keysCarryOnlyDuringAGame()
-    {
-        QWidget* keys = f->window->statusFrame()->doneButton();
-        QTest::keyClick(keys, '2');
-        QVERIFY(!drag().pressPart(GirlA, 4, 240, 480));
-        QVERIFY(!carrying() && f->spoken.isEmpty());
-
-        f->model.startGame();
-        QTest::keyClick(keys, '2');
-        QVERIFY(QApplication::overrideCursor());
-        QTest::mouseClick(f->window->part(GirlA, 3), Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseClick(keys, Qt::LeftButton);
-        QCOMPARE(f->model.phase(), Phase::Running);
-        QCOMPARE(f->model.carriedPart(), 1);
-        QTest::keyClick(keys, Qt::Key_Down);
-        QTest::keyClick(keys, Qt::Key_Return);
-        QVERIFY(!carrying());
-        QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(partPos(1), QPointF(465, 60));
-        // A part under the cover is out of the keys' reach as of the pointer's.
-        f->putPart(GirlA, 4, 100, 100);
-        QTest::keyClick(keys, '5');
-        QVERIFY(!carrying());
-
-        f->window->actions().stop->trigger();
-        QTest::keyClick(keys, '2');
-        QVERIFY(!carrying());
-    }
+    void keysCarryWithinThePlayArea() { carryAsScripted(); }
 };
 
 GP_GUI_TEST_MAIN(TestDrag)

@@ -6,7 +6,6 @@
 #include "game/scoring.h"
 #include "game_fixture.h"
 #include "tests/support/gui_test_main.h"
-#include "ui/backdrop.h"
 #include "ui/status_panel.h"
 
 #include <QAction>
@@ -35,8 +34,7 @@ class TestGame : public QObject
         return on;
     }
 
-    // The colour the time gauge shows at its right end, where it fills from; invalid while it is
-    // too narrow to tell.
+    // The colour at the gauge's right end, where it fills from; invalid while too narrow to tell.
     QColor gaugeFill() const
     {
         StatusPanel* gauge = f->window->statusFrame()->timeGauge();
@@ -85,7 +83,7 @@ private slots:
             f->putPart(GirlA, 0, 2736, 181.5f);
         else if (total < 1717)
             f->placeParts(GirlA, total);
-        f->clock.now += 30;
+        f->now += 30;
         f->window->statusFrame()->doneButton()->click();
 
         if (total < 0)
@@ -111,8 +109,7 @@ private slots:
 
     void menusFollowTheGame()
     {
-        const QString idle = QStringLiteral("101001");
-        const QString playing = QStringLiteral("010110");
+        const QString idle = "101001", playing = "010110";
         const MenuActions& a = f->window->actions();
         QCOMPARE(switches(), idle);
         a.start->trigger();
@@ -171,7 +168,7 @@ private slots:
 
     void gaugeChangesColourUntilTimeRunsOut()
     {
-        const double t0 = f->clock.now;
+        const double t0 = f->now;
         f->model.startGame();
         const QColor blue(0, 0, 255), yellow(255, 255, 0), red(255, 0, 0);
         using Step = GaugeStep;

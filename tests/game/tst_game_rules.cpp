@@ -11,19 +11,9 @@
 
 #include <QTest>
 
-#include <array>
-
 using namespace gp;
 
 namespace {
-
-// Both girls' parts in their start columns, girl A chosen.
-FaceLayout trayFace()
-{
-    FaceLayout face;
-    setUpFace(face);
-    return face;
-}
 
 // Puts every part of a girl with its centre exactly on its target offset by (dx, dy).
 void centreOnTargets(FaceLayout& face, int girl, float dx = 0, float dy = 0)
@@ -64,14 +54,16 @@ class TestGameRules : public QObject
 private slots:
     void init()
     {
-        m_face = trayFace();
+        m_face = FaceLayout();
+        setUpFace(m_face); // both girls' parts in their start columns, girl A chosen
         m_state = GameState();
         m_cues.clear();
         m_hint = QStringLiteral("(none)");
         m_state.dragging = true;
     }
 
-    // Two ticks with the pointer reported at the same place before each, then one without.
+    // Two ticks with the pointer reported at the same place before each, then one without; and a
+    // tick with nothing carried.
     void directionsAlternateBetweenTheAxes()
     {
         const QStringList rightDown{"もっと右 右 ！", "もっと下 下 ！"};
@@ -109,6 +101,11 @@ private slots:
             QCOMPARE(m_cues.size(), 2);
             QVERIFY(!m_state.nextHintVertical);
         }
+        // No drag: nothing at all, not even the panel.
+        m_state.dragging = false;
+        report(0, 0, PointerZone::PlayArea);
+        QVERIFY(!hintTick(m_state, m_face));
+        QVERIFY(!m_state.nextHintVertical);
     }
 
     // Over the cover, a hidden part is named only strictly inside its rectangle; the lower index
@@ -141,15 +138,6 @@ private slots:
         QCOMPARE(m_state.nextHintVertical, !m_cues.isEmpty());
     }
 
-    void idleTicksAreSilent()
-    {
-        // No drag: nothing at all, not even the panel.
-        m_state.dragging = false;
-        report(0, 0, PointerZone::PlayArea);
-        QVERIFY(!hintTick(m_state, m_face));
-        QVERIFY(!m_state.nextHintVertical);
-    }
-
     // The chosen girl's six distances, each rounded half to even before they are summed; the
     // other girl's parts, 100 pixels off their targets, never count.
     void placementSumsWholePixelDistances()
@@ -162,7 +150,8 @@ private slots:
         } rows[] = {{0, 0, 0, 0},    {1, 0, 0, 0},     {0, 3, 4, 30},
                     {0, 0.5f, 0, 0}, {1, 0, 1.5f, 12}, {0, -2.5f, 0, 12}};
         for (const auto& row : rows) {
-            FaceLayout face = trayFace();
+            FaceLayout face;
+            setUpFace(face);
             face.chosenGirl = row.girl;
             centreOnTargets(face, 1 - row.girl, 100, 100);
             centreOnTargets(face, row.girl, row.dx, row.dy);
